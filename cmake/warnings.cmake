@@ -1,0 +1,3 @@
+function(tw_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+endfunction()

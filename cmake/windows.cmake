@@ -1,0 +1,108 @@
+# The Windows program, its unit tests and its end-to-end tests (cross-compiled with MinGW-w64).
+enable_language(RC)
+include(cmake/warnings.cmake)
+include(GoogleTest)
+
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    set(TW_DIST_NAME win32)
+else()
+    set(TW_DIST_NAME win64)
+endif()
+set(TW_DIST_DIR ${CMAKE_SOURCE_DIR}/dist/${TW_DIST_NAME})
+
+# Static runtime so that the .exe runs on a bare Windows.
+set(TW_STATIC_LINK -static -static-libgcc -static-libstdc++)
+set(TW_WIN_LIBS ddraw winmm comdlg32 gdi32 user32 kernel32 uuid)
+
+add_library(twcore STATIC ${TW_CORE_SOURCES})
+target_include_directories(twcore PUBLIC ${CMAKE_SOURCE_DIR})
+tw_warnings(twcore)
+
+# The program's Win32 layer, once as shipped and once with the test seams compiled in.
+function(tw_app_library name)
+    add_library(${name} STATIC ${TW_WIN_SOURCES})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC twcore ${TW_WIN_LIBS})
+    tw_warnings(${name})
+endfunction()
+tw_app_library(twapp)
+tw_app_library(twapp_seams)
+target_compile_definitions(twapp_seams PUBLIC TW_SEAMS=1)
+
+add_library(twlog STATIC ${TW_LOG_SOURCES})
+target_include_directories(twlog PUBLIC ${CMAKE_SOURCE_DIR})
+tw_warnings(twlog)
+add_library(twlog_on STATIC ${TW_LOG_SOURCES})
+target_include_directories(twlog_on PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_definitions(twlog_on PRIVATE TW_TRACE=1)
+tw_warnings(twlog_on)
+
+# Resources: the script in resources/, the generated files from the assets folder.
+set(TW_RC ${CMAKE_SOURCE_DIR}/resources/tintwell3.rc)
+file(GLOB TW_ASSET_FILES CONFIGURE_DEPENDS ${TW_ASSETS_DIR}/*)
+set_source_files_properties(${TW_RC} PROPERTIES OBJECT_DEPENDS "${TW_ASSET_FILES}")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${TW_ASSETS_DIR} -I${CMAKE_SOURCE_DIR}")
+
+function(tw_program name loglib)
+    add_executable(${name} WIN32 ${TW_MAIN_SOURCE} ${TW_RC})
+    target_link_libraries(${name} PRIVATE twapp ${loglib} ${TW_STATIC_LINK})
+    target_link_options(${name} PRIVATE ${TW_STATIC_LINK})
+    tw_warnings(${name})
+endfunction()
+tw_program(tintwell3 twlog)
+tw_program(tintwell3_trace twlog_on)
+
+# The ready-to-run folder: the program and the data files it reads from its working directory.
+set(TW_DATA_FILES BAT.TW3 BUSHBABY.TW3 KIWI.TW3 SNAIL.TW3 WALRUS.TW3 twell3.mid)
+set(TW_DIST_COMMANDS COMMAND ${CMAKE_COMMAND} -E make_directory ${TW_DIST_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:tintwell3> ${TW_DIST_DIR}/tintwell3.exe)
+foreach(f ${TW_DATA_FILES})
+    if(EXISTS ${TW_ASSETS_DIR}/${f})
+        list(APPEND TW_DIST_COMMANDS COMMAND ${CMAKE_COMMAND} -E copy ${TW_ASSETS_DIR}/${f} ${TW_DIST_DIR}/${f})
+    endif()
+endforeach()
+add_custom_target(dist ALL ${TW_DIST_COMMANDS} DEPENDS tintwell3 VERBATIM)
+
+if(TW_DIST_NAME STREQUAL "win32")
+    # The 32-bit program is built and linked here; its tests run on the 64-bit build.
+    return()
+endif()
+
+# ---- Tests (run under Wine through CMAKE_CROSSCOMPILING_EMULATOR) ----
+add_subdirectory(${GOOGLETEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Wine path of a Unix path: Wine maps / to drive Z:.
+function(tw_wine_path out unixpath)
+    string(REPLACE "/" "\\\\" p "${unixpath}")
+    set(${out} "Z:${p}" PARENT_SCOPE)
+endfunction()
+
+file(GLOB TW_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+file(GLOB TW_CORE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
+file(GLOB TW_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+add_executable(unit_tests ${TW_UNIT_TESTS} ${TW_CORE_TESTS} ${TW_TEST_SUPPORT} ${TW_RC})
+target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(unit_tests PRIVATE twapp_seams twlog gmock gtest ${TW_STATIC_LINK})
+target_link_options(unit_tests PRIVATE ${TW_STATIC_LINK})
+tw_wine_path(TW_ASSETS_WIN ${TW_ASSETS_DIR})
+target_compile_definitions(unit_tests PRIVATE TW_ASSETS_DIR="${TW_ASSETS_WIN}"
+    TW_SOURCE_DIR_UNIX="${CMAKE_SOURCE_DIR}")
+tw_warnings(unit_tests)
+gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    PROPERTIES TIMEOUT 120 LABELS unit)
+
+# End-to-end: a driver that starts the real program and works it like a child does.
+file(GLOB TW_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+add_executable(e2e_tests ${TW_E2E_SOURCES})
+target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
+target_link_libraries(e2e_tests PRIVATE gmock gtest gdi32 user32 kernel32 ${TW_STATIC_LINK})
+target_link_options(e2e_tests PRIVATE ${TW_STATIC_LINK})
+tw_wine_path(TW_EXE_WIN $<TARGET_FILE:tintwell3>)
+tw_wine_path(TW_DIST_WIN ${TW_DIST_DIR})
+tw_wine_path(TW_BUILD_WIN ${CMAKE_BINARY_DIR})
+target_compile_definitions(e2e_tests PRIVATE TW_DIST_DIR="${TW_DIST_WIN}"
+    TW_BUILD_DIR="${TW_BUILD_WIN}" TW_ASSETS_DIR="${TW_ASSETS_WIN}")
+add_dependencies(e2e_tests dist tintwell3_trace)
+tw_warnings(e2e_tests)
+gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    PROPERTIES TIMEOUT 180 LABELS e2e RUN_SERIAL TRUE)

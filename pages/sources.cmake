@@ -1,0 +1,4 @@
+# Sources of pages/: see the top-level CMakeLists.txt for the three groups.
+# Each area of the folder lists its own files.
+include(${CMAKE_CURRENT_LIST_DIR}/page_sources.cmake OPTIONAL)
+include(${CMAKE_CURRENT_LIST_DIR}/fill_sources.cmake OPTIONAL)

@@ -1,0 +1,1 @@
+# Sources of ui/: see the top-level CMakeLists.txt for the three groups.
