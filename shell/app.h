@@ -19,3 +19,10 @@ int InitInstance(HINSTANCE hInstance, int nCmdShow);
 int EnterFullScreen();
 void LeaveFullScreen();
 int ShutdownApp(HWND hWnd);
+
+// Runs the message loop until WM_QUIT and returns its exit code.
+int RunMessageLoop();
+
+// The DirectDraw object while the display mode is switched, else null.
+struct IDirectDraw;
+extern IDirectDraw* lpDD;

@@ -2,6 +2,7 @@
 // TW_PLATFORM(fn) is the plain system call; only the test build routes it through a pointer.
 #pragma once
 #include <windows.h>
+#include <ddraw.h>
 
 #if defined(TW_SEAMS)
 #define TW_SEAM(fn) extern decltype(&::fn) Seam_##fn;

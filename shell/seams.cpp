@@ -1,0 +1,14 @@
+// The test build's pointers behind TW_PLATFORM: the real calls unless a test swaps one.
+#include "shell/seams.h"
+#include <ddraw.h>
+
+#if defined(TW_SEAMS)
+decltype(&::SetTimer) Seam_SetTimer = ::SetTimer;
+decltype(&::CreateMutexA) Seam_CreateMutexA = ::CreateMutexA;
+decltype(&::GlobalAlloc) Seam_GlobalAlloc = ::GlobalAlloc;
+decltype(&::GlobalLock) Seam_GlobalLock = ::GlobalLock;
+decltype(&::_lwrite) Seam__lwrite = ::_lwrite;
+decltype(&::_hwrite) Seam__hwrite = ::_hwrite;
+decltype(&::DirectDrawCreate) Seam_DirectDrawCreate = ::DirectDrawCreate;
+decltype(&::DestroyWindow) Seam_DestroyWindow = ::DestroyWindow;
+#endif

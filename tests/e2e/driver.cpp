@@ -1,0 +1,221 @@
+// The end-to-end driver's process, input and screen helpers.
+#include "e2e/driver.h"
+#include <stdio.h>
+
+std::string ProgramPath() { return std::string(TW_DIST_DIR) + "\\tintwell3.exe"; }
+std::string TraceProgramPath() { return std::string(TW_BUILD_DIR) + "\\tintwell3_trace.exe"; }
+
+std::string PathIn(const std::string& strDir, const std::string& strName) {
+    return strDir + "\\" + strName;
+}
+
+int FileExists(const std::string& strPath) {
+    return GetFileAttributesA(strPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<uint8_t> ReadFileBytes(const std::string& strPath) {
+    std::vector<uint8_t> bytes;
+    FILE* fp = fopen(strPath.c_str(), "rb");
+    if (fp == NULL)
+        return bytes;
+    uint8_t buf[65536];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof(buf), fp)) > 0)
+        bytes.insert(bytes.end(), buf, buf + n);
+    fclose(fp);
+    return bytes;
+}
+
+std::string MakeWorkDir(const std::vector<std::string>& omit) {
+    static int nRun = 0;
+    char szTemp[MAX_PATH];
+    GetTempPathA(sizeof(szTemp), szTemp);
+    char szDir[MAX_PATH];
+    snprintf(szDir, sizeof(szDir), "%stw3-e2e-%lu-%d", szTemp, GetCurrentProcessId(), ++nRun);
+    CreateDirectoryA(szDir, NULL);
+    static const char* const szData[] = {"BAT.TW3",   "BUSHBABY.TW3", "KIWI.TW3",
+                                         "SNAIL.TW3", "WALRUS.TW3",   "twell3.mid"};
+    for (const char* lpszName : szData) {
+        bool bOmit = false;
+        for (const std::string& s : omit)
+            bOmit = bOmit || s == lpszName;
+        if (!bOmit)
+            CopyFileA(PathIn(TW_DIST_DIR, lpszName).c_str(), PathIn(szDir, lpszName).c_str(),
+                      FALSE);
+    }
+    return szDir;
+}
+
+CProgram::~CProgram() {
+    if (hProcess != NULL) {
+        if (WaitForSingleObject(hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(hProcess, 99);
+            WaitForSingleObject(hProcess, 5000);
+        }
+        CloseHandle(hProcess);
+    }
+}
+
+int CProgram::Start(const std::string& strWorkDir, const std::string& strExe) {
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    std::string strCmd = "\"" + strExe + "\"";
+    if (!CreateProcessA(strExe.c_str(), &strCmd[0], NULL, NULL, FALSE, 0, NULL,
+                        strWorkDir.c_str(), &si, &pi))
+        return FALSE;
+    CloseHandle(pi.hThread);
+    hProcess = pi.hProcess;
+    dwProcessId = pi.dwProcessId;
+    return TRUE;
+}
+
+std::vector<HWND> FindProgramWindows() {
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            char szClass[32];
+            GetClassNameA(h, szClass, sizeof(szClass));
+            if (lstrcmpA(szClass, "TWELLWIN3") == 0)
+                ((std::vector<HWND>*)lp)->push_back(h);
+            return TRUE;
+        },
+        (LPARAM)&windows);
+    return windows;
+}
+
+HWND CProgram::WaitForWindow(DWORD dwTimeoutMs) {
+    DWORD dwStart = GetTickCount();
+    do {
+        for (HWND h : FindProgramWindows()) {
+            DWORD dwPid = 0;
+            GetWindowThreadProcessId(h, &dwPid);
+            if (dwPid == dwProcessId && IsWindowVisible(h)) {
+                hWnd = h;
+                return hWnd;
+            }
+        }
+        Sleep(50);
+    } while (GetTickCount() - dwStart < dwTimeoutMs);
+    return NULL;
+}
+
+int CProgram::WaitExit(DWORD dwTimeoutMs, DWORD* lpdwExitCode) {
+    if (WaitForSingleObject(hProcess, dwTimeoutMs) != WAIT_OBJECT_0)
+        return FALSE;
+    GetExitCodeProcess(hProcess, lpdwExitCode);
+    return TRUE;
+}
+
+int CProgram::StartColouring(const std::string& strWorkDir) {
+    if (!Start(strWorkDir) || WaitForWindow() == NULL)
+        return FALSE;
+    Settle(500);
+    PressKey(VK_RETURN);
+    Settle(800);
+    return TRUE;
+}
+
+static void SendMouse(int x, int y, DWORD dwFlags) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    int cxScreen = GetSystemMetrics(SM_CXSCREEN), cyScreen = GetSystemMetrics(SM_CYSCREEN);
+    in.mi.dx = (x * 65536 + cxScreen / 2) / cxScreen;
+    in.mi.dy = (y * 65536 + cyScreen / 2) / cyScreen;
+    in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof(in));
+}
+
+void MoveMouse(int x, int y) { SendMouse(x, y, 0); }
+
+void Click(int x, int y) {
+    SendMouse(x, y, 0);
+    Sleep(30);
+    SendMouse(x, y, MOUSEEVENTF_LEFTDOWN);
+    Sleep(30);
+    SendMouse(x, y, MOUSEEVENTF_LEFTUP);
+}
+
+static void SendKey(WORD vk, DWORD dwFlags) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = (WORD)MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
+    in.ki.dwFlags = dwFlags;
+    SendInput(1, &in, sizeof(in));
+}
+
+void PressKey(WORD vk) {
+    SendKey(vk, 0);
+    Sleep(20);
+    SendKey(vk, KEYEVENTF_KEYUP);
+}
+
+void PressKeyWith(WORD vkModifier, WORD vk) {
+    SendKey(vkModifier, 0);
+    Sleep(20);
+    PressKey(vk);
+    Sleep(20);
+    SendKey(vkModifier, KEYEVENTF_KEYUP);
+}
+
+void Settle(DWORD dwMs) { Sleep(dwMs); }
+
+int CScreen::Grab() {
+    cx = GetSystemMetrics(SM_CXSCREEN);
+    cy = GetSystemMetrics(SM_CYSCREEN);
+    HDC hdcScreen = GetDC(NULL);
+    HDC hdcMem = CreateCompatibleDC(hdcScreen);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy; // top-down, so rows come in screen order
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* lpBits = NULL;
+    HBITMAP hbm = CreateDIBSection(hdcScreen, &bmi, DIB_RGB_COLORS, &lpBits, NULL, 0);
+    HGDIOBJ hbmOld = SelectObject(hdcMem, hbm);
+    int bOk = BitBlt(hdcMem, 0, 0, cx, cy, hdcScreen, 0, 0, SRCCOPY);
+    GdiFlush();
+    px.assign((const uint32_t*)lpBits, (const uint32_t*)lpBits + (size_t)cx * cy);
+    for (uint32_t& p : px)
+        p &= 0xFFFFFF;
+    SelectObject(hdcMem, hbmOld);
+    DeleteObject(hbm);
+    DeleteDC(hdcMem);
+    ReleaseDC(NULL, hdcScreen);
+    return bOk;
+}
+
+int CScreen::SaveBmp(const std::string& strPath) const {
+    FILE* fp = fopen(strPath.c_str(), "wb");
+    if (fp == NULL)
+        return FALSE;
+    BITMAPFILEHEADER bfh = {};
+    BITMAPINFOHEADER bih = {};
+    bih.biSize = sizeof(bih);
+    bih.biWidth = cx;
+    bih.biHeight = -cy;
+    bih.biPlanes = 1;
+    bih.biBitCount = 32;
+    bfh.bfType = 0x4D42;
+    bfh.bfOffBits = sizeof(bfh) + sizeof(bih);
+    bfh.bfSize = bfh.bfOffBits + (DWORD)(px.size() * 4);
+    fwrite(&bfh, sizeof(bfh), 1, fp);
+    fwrite(&bih, sizeof(bih), 1, fp);
+    fwrite(px.data(), 4, px.size(), fp);
+    fclose(fp);
+    return TRUE;
+}
+
+int WaitForPixel(int x, int y, uint32_t rgb, DWORD dwTimeoutMs) {
+    DWORD dwStart = GetTickCount();
+    CScreen screen;
+    do {
+        screen.Grab();
+        if (screen.At(x, y) == rgb)
+            return TRUE;
+        Sleep(50);
+    } while (GetTickCount() - dwStart < dwTimeoutMs);
+    return FALSE;
+}

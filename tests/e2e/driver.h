@@ -1,0 +1,61 @@
+// The end-to-end driver: starts the real program in a fresh working directory and works it with
+// real input, as a child would, then reads the screen and the files it leaves behind.
+#pragma once
+#include <windows.h>
+#include <stdint.h>
+#include <string>
+#include <vector>
+
+// A fresh working directory holding the shipped data files, except those named in lpszOmit.
+std::string MakeWorkDir(const std::vector<std::string>& omit = {});
+std::string PathIn(const std::string& strDir, const std::string& strName);
+int FileExists(const std::string& strPath);
+std::vector<uint8_t> ReadFileBytes(const std::string& strPath);
+
+// The shipped program, or the diagnosis build with the trace switched on.
+std::string ProgramPath();
+std::string TraceProgramPath();
+
+// One run of the program; a run still going when the object dies is ended.
+class CProgram {
+  public:
+    CProgram() : hProcess(NULL), dwProcessId(0), hWnd(NULL) {}
+    virtual ~CProgram();
+
+    int Start(const std::string& strWorkDir, const std::string& strExe = ProgramPath());
+    // Waits for this process's TWELLWIN3 window to be visible; null on time-out.
+    HWND WaitForWindow(DWORD dwTimeoutMs = 15000);
+    // TRUE and the exit code once the process has ended within the time.
+    int WaitExit(DWORD dwTimeoutMs, DWORD* lpdwExitCode);
+    // Starts, waits for the window and presses Enter to leave the intro screen.
+    int StartColouring(const std::string& strWorkDir);
+    HWND Window() const { return hWnd; }
+
+    HANDLE hProcess;
+    DWORD dwProcessId;
+    HWND hWnd;
+};
+
+// Every TWELLWIN3 window of any process.
+std::vector<HWND> FindProgramWindows();
+
+// Real input through SendInput, in screen coordinates.
+void MoveMouse(int x, int y);
+void Click(int x, int y);
+void PressKey(WORD vk);
+void PressKeyWith(WORD vkModifier, WORD vk);
+// Lets the program handle what it has been sent.
+void Settle(DWORD dwMs = 300);
+
+// The whole screen, read back as 0x00RRGGBB values.
+class CScreen {
+  public:
+    int Grab();
+    uint32_t At(int x, int y) const { return px[(size_t)y * cx + x]; }
+    int SaveBmp(const std::string& strPath) const;
+    int cx = 0, cy = 0;
+    std::vector<uint32_t> px;
+};
+
+// Polls the screen until the pixel has the colour (or the time is up).
+int WaitForPixel(int x, int y, uint32_t rgb, DWORD dwTimeoutMs = 5000);
