@@ -134,3 +134,21 @@ gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
 
 add_executable(twkeeper WIN32 ${CMAKE_SOURCE_DIR}/tests/keeper.cpp)
 target_link_options(twkeeper PRIVATE ${TW_STATIC_LINK})
+
+# The images themselves: 32-bit PE for the shipped program, and a shared .shr section in both.
+
+add_test(NAME Image.ShippedProgramIsA32BitPEImage
+    COMMAND sh -c "i686-w64-mingw32-objdump -f '${CMAKE_SOURCE_DIR}/dist/win32/tintwell3.exe' | grep -q 'file format pei-i386'")
+foreach(dist win32:i686 win64:x86_64)
+    string(REPLACE ":" ";" parts ${dist})
+    list(GET parts 0 name)
+    list(GET parts 1 arch)
+    add_test(NAME Image.SharedSectionIsShared.${name}
+        COMMAND sh -c "${arch}-w64-mingw32-objdump -h '${CMAKE_SOURCE_DIR}/dist/${name}/tintwell3.exe' | grep -A1 ' [.]shr ' | grep -q 'SHARED'")
+endforeach()
+
+add_executable(twdemo ${CMAKE_SOURCE_DIR}/tests/demo.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/driver.cpp)
+target_include_directories(twdemo PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_compile_definitions(twdemo PRIVATE TW_DIST_DIR="${TW_DIST_WIN}" TW_BUILD_DIR="${TW_BUILD_WIN}")
+target_link_libraries(twdemo PRIVATE gdi32 user32 kernel32)
+target_link_options(twdemo PRIVATE ${TW_STATIC_LINK})

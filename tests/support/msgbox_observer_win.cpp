@@ -38,15 +38,16 @@ void CMsgBoxObserver::OnActivate(HWND hDlg) {
     box.hOwner = GetWindow(hDlg, GW_OWNER);
     box.strCaption = WindowText(hDlg);
     box.nIcon = ICON_NONE;
+    // The box is not shown yet: its children count by their own WS_VISIBLE style.
     for (HWND hChild = GetWindow(hDlg, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
         char szClass[64];
         GetClassNameA(hChild, szClass, sizeof(szClass));
         LONG lStyle = GetWindowLongA(hChild, GWL_STYLE);
-        if (lstrcmpiA(szClass, "Button") == 0 && IsWindowVisible(hChild)) {
+        if (lstrcmpiA(szClass, "Button") == 0 && (lStyle & WS_VISIBLE)) {
             box.buttons.push_back(GetDlgCtrlID(hChild));
         } else if (lstrcmpiA(szClass, "Static") == 0) {
             if ((lStyle & SS_TYPEMASK) == SS_ICON) {
-                if (IsWindowVisible(hChild))
+                if (lStyle & WS_VISIBLE)
                     box.nIcon = IconKind((HICON)SendMessageA(hChild, STM_GETICON, 0, 0));
             } else if (box.strText.empty()) {
                 box.strText = WindowText(hChild);

@@ -1,0 +1,39 @@
+#!/bin/bash
+# Installs what is missing, builds, and starts the colouring book. With a display it simply runs
+# there; with none it starts a virtual one, plays a short scripted session and saves screenshots
+# to out/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+bash tools/setup.sh play
+bash tools/build.sh
+
+# The program keeps its colouring in its page files: it runs from a per-user copy of the shipped
+# folder, so the shipped pages stay pristine and the colouring survives from one run to the next.
+home=${XDG_DATA_HOME:-$HOME/.local/share}/tintwell3
+mkdir -p "$home"
+cp -f dist/win64/tintwell3.exe "$home/"
+for f in dist/win64/*; do
+    [ -e "$home/$(basename "$f")" ] || cp "$f" "$home/"
+done
+winpath() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
+
+source tools/testenv.sh
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    export WINEPREFIX=${WINEPREFIX:-$root/build/state/wineprefix-play}
+    export WINEDEBUG=-all
+    cd "$home" && exec wine ./tintwell3.exe
+fi
+
+export TW_KEEPER_EXE=$root/build/win64/twkeeper.exe
+trap tw_session_stop EXIT
+tw_session_start build/state
+mkdir -p out
+wine build/win64/twdemo.exe "$(winpath "$home/tintwell3.exe")" "$(winpath "$home")" \
+    "$(winpath "$root/out")" </dev/null
+for bmp in out/*.bmp; do
+    convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+done
+tw_log "screenshots of the session are in $root/out/"
+ls out/*.png >&2

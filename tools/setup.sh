@@ -1,0 +1,47 @@
+#!/bin/bash
+# Installs the Debian packages the project needs and are missing: `setup.sh play` for building and
+# running the program, `setup.sh test` for that and every test. Safe to run again.
+set -u
+what=${1:-test}
+
+play_packages="cmake ninja-build make g++ pkg-config
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+  googletest libcairo2-dev fonts-dejavu-core
+  wine wine64 xvfb x11-utils imagemagick zip"
+test_packages="$play_packages clang libclang-rt-14-dev libbenchmark-dev
+  fluidsynth fluid-soundfont-gm sox pulseaudio pulseaudio-utils"
+
+case $what in
+play) wanted=$play_packages ;;
+test) wanted=$test_packages ;;
+*) echo "usage: setup.sh play|test" >&2; exit 2 ;;
+esac
+
+missing() {
+    local p
+    for p in $wanted; do
+        dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$' || echo "$p"
+    done
+}
+
+todo=$(missing)
+if [ -n "$todo" ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "[setup] installing:" $todo >&2
+    # An unrelated index may fail to update; what matters is whether the install works.
+    $sudo apt-get update -qq >&2 || echo "[setup] apt-get update reported an error; going on" >&2
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $todo >&2 ||
+        echo "[setup] apt-get install reported an error; checking what is there" >&2
+fi
+
+still=$(missing)
+if [ -n "$still" ]; then
+    echo "[setup] these packages could not be installed:" $still >&2
+    exit 1
+fi
+for tool in x86_64-w64-mingw32-g++-posix i686-w64-mingw32-g++-posix wine Xvfb cmake ninja; do
+    command -v "$tool" >/dev/null || { echo "[setup] $tool is missing after the install" >&2; exit 1; }
+done
+[ -f /usr/src/googletest/CMakeLists.txt ] || { echo "[setup] GoogleTest sources missing" >&2; exit 1; }
+echo "[setup] all packages present" >&2

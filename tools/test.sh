@@ -1,0 +1,19 @@
+#!/bin/bash
+# Installs what is missing, builds both targets and runs every test: the host tests of the
+# portable code, then the unit and end-to-end tests of the Windows program under Wine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+bash tools/setup.sh test
+bash tools/build.sh
+
+if [ -f build/host/CTestTestfile.cmake ]; then
+    ctest --test-dir build/host --output-on-failure -j2
+fi
+
+source tools/testenv.sh
+export TW_KEEPER_EXE=$root/build/win64/twkeeper.exe
+trap tw_session_stop EXIT
+tw_session_start build/state
+ctest --test-dir build/win64 --output-on-failure -j2
