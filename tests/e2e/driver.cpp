@@ -219,3 +219,41 @@ int WaitForPixel(int x, int y, uint32_t rgb, DWORD dwTimeoutMs) {
     } while (GetTickCount() - dwStart < dwTimeoutMs);
     return FALSE;
 }
+
+int CImage::Load(const std::string& strExe, const char* lpszName) {
+    HMODULE hModule = LoadLibraryExA(strExe.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+    if (hModule == NULL)
+        return FALSE;
+    HBITMAP hbm = (HBITMAP)LoadImageA(hModule, lpszName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    int bOk = FALSE;
+    if (hbm != NULL) {
+        BITMAP bm;
+        GetObjectA(hbm, sizeof(bm), &bm);
+        cx = bm.bmWidth;
+        cy = bm.bmHeight;
+        BITMAPINFO bmi = {};
+        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+        bmi.bmiHeader.biWidth = cx;
+        bmi.bmiHeader.biHeight = -cy;
+        bmi.bmiHeader.biPlanes = 1;
+        bmi.bmiHeader.biBitCount = 32;
+        px.assign((size_t)cx * cy, 0);
+        HDC hdc = GetDC(NULL);
+        bOk = GetDIBits(hdc, hbm, 0, cy, px.data(), &bmi, DIB_RGB_COLORS) == cy;
+        ReleaseDC(NULL, hdc);
+        for (uint32_t& p : px)
+            p &= 0xFFFFFF;
+        DeleteObject(hbm);
+    }
+    FreeLibrary(hModule);
+    return bOk;
+}
+
+int CountDifferences(const CScreen& screen, const CImage& image, int x, int y) {
+    int nDiff = 0;
+    for (int j = 0; j < image.cy; j++)
+        for (int i = 0; i < image.cx; i++)
+            if (screen.At(x + i, y + j) != image.At(i, j))
+                nDiff++;
+    return nDiff;
+}

@@ -59,3 +59,15 @@ class CScreen {
 
 // Polls the screen until the pixel has the colour (or the time is up).
 int WaitForPixel(int x, int y, uint32_t rgb, DWORD dwTimeoutMs = 5000);
+
+// A bitmap resource of the program, read from its .exe, as 0x00RRGGBB values.
+class CImage {
+  public:
+    int Load(const std::string& strExe, const char* lpszName);
+    uint32_t At(int x, int y) const { return px[(size_t)y * cx + x]; }
+    int cx = 0, cy = 0;
+    std::vector<uint32_t> px;
+};
+
+// How many pixels of the image, placed at (x, y), the screen shows differently.
+int CountDifferences(const CScreen& screen, const CImage& image, int x, int y);
