@@ -84,16 +84,23 @@ Picture DrawTitles(Rgb background) {
     cairo_paint(cr);
     for (int n = 0; n < 51; ++n) {
         std::string s = AnimalNames[n];
-        const double dSize = 11.5;
-        double w = TextWidth(cr, FONT_LABEL, dSize, s) + 1.6 * (s.size() - 1);
+        // Each strip is shown alone: nothing may spill into its neighbours.
+        cairo_save(cr);
+        cairo_rectangle(cr, 0, 10 * n, TITLE_W, 10);
+        cairo_clip(cr);
+        const double dSize = 11.6;
+        double w = TextWidth(cr, FONT_LABEL, dSize, s) + 1.0 * double(s.size() - 1);
         double x = std::floor((TITLE_W - w) / 2);
         for (size_t i = 0; i < s.size(); ++i) {
             cairo_new_path(cr);
             TextPath(cr, FONT_LABEL, dSize, x, 10 * n + 9, s.substr(i, 1));
             SetColour(cr, Theme::TitleInk);
-            cairo_fill(cr);
-            x += TextWidth(cr, FONT_LABEL, dSize, s.substr(i, 1)) + 1.6;
+            cairo_fill_preserve(cr);
+            cairo_set_line_width(cr, 0.45);
+            cairo_stroke(cr);
+            x += TextWidth(cr, FONT_LABEL, dSize, s.substr(i, 1)) + 1.0;
         }
+        cairo_restore(cr);
     }
     return c.Snapshot();
 }

@@ -12,18 +12,33 @@ Rgb P(int nPage, int nPos) {
 } // namespace
 
 void AnimalBat(CInk& ink) {
-    // Wings first, so that the body covers their roots. Each wing has three panels.
+    // Wings first, so that the body covers their roots: an arm up to the wrist, three long
+    // fingers, and the skin between them hanging in scallops.
     for (int side = -1; side <= 1; side += 2) {
         auto X = [side](double dx) { return 330 + side * dx; };
-        ink.Blob({X(20),  215, X(70),  165, X(150), 120, X(215), 95,  X(262), 158, X(250), 185,
-                  X(215), 205, X(175), 218, X(140), 218, X(100), 238, X(60),  248, X(25),  262});
+        cairo_t* cr = ink.cr;
+        cairo_new_sub_path(cr);
+        cairo_move_to(cr, X(22), 200);
+        cairo_curve_to(cr, X(60), 150, X(110), 110, X(150), 96);   // arm
+        cairo_curve_to(cr, X(200), 84, X(245), 96, X(272), 128);   // outer finger
+        cairo_curve_to(cr, X(250), 150, X(240), 180, X(246), 214); // scallop
+        cairo_curve_to(cr, X(218), 200, X(196), 214, X(186), 252); // scallop
+        cairo_curve_to(cr, X(150), 228, X(110), 236, X(96), 262);  // scallop
+        cairo_curve_to(cr, X(70), 244, X(40), 246, X(24), 262);    // to the body
+        cairo_close_path(cr);
         ink.Shape(P(0, 8));
-        ink.Curve({X(150), 122, X(178), 172, X(215), 205});
+        cairo_move_to(cr, X(150), 96);
+        cairo_curve_to(cr, X(190), 140, X(230), 180, X(246), 214);
         ink.Detail();
-        ink.Curve({X(150), 122, X(132), 178, X(140), 218});
+        cairo_move_to(cr, X(150), 96);
+        cairo_curve_to(cr, X(160), 160, X(176), 210, X(186), 252);
         ink.Detail();
-        ink.Curve({X(150), 122, X(95), 190, X(60), 248});
+        cairo_move_to(cr, X(150), 96);
+        cairo_curve_to(cr, X(130), 160, X(110), 210, X(96), 262);
         ink.Detail();
+        // Thumb claw at the wrist.
+        ink.Poly({X(146), 98, X(138), 80, X(158), 92});
+        ink.Solid();
     }
     // Ears with pink insides.
     for (int side = -1; side <= 1; side += 2) {
@@ -56,15 +71,16 @@ void AnimalBat(CInk& ink) {
         ink.Circle(330 + side * 16 - 3, 163, 3.5);
         ink.Shape(P(1, 28));
     }
-    // Nose and a smile with two little fangs.
+    // Nose and a happy open mouth.
     ink.Ellipse(330, 180, 5, 3.5);
     ink.Solid();
-    ink.Curve({316, 190, 330, 199, 344, 190});
-    ink.Detail();
-    ink.Poly({320, 194, 324, 205, 328, 197});
-    ink.Shape(P(1, 28));
-    ink.Poly({332, 197, 336, 205, 340, 194});
-    ink.Shape(P(1, 28));
+    cairo_t* cr = ink.cr;
+    cairo_new_sub_path(cr);
+    cairo_move_to(cr, 314, 189);
+    cairo_curve_to(cr, 320, 187, 340, 187, 346, 189);
+    cairo_curve_to(cr, 344, 206, 316, 206, 314, 189);
+    cairo_close_path(cr);
+    ink.Shape(P(4, 7));
 }
 
 void SceneBat(CInk& ink) {
@@ -72,13 +88,13 @@ void SceneBat(CInk& ink) {
     cairo_rectangle(cr, -10, -10, 680, 480);
     ink.Shape(P(5, 2));
     // Moon with craters.
-    ink.Circle(535, 105, 72);
+    ink.Circle(560, 92, 62);
     ink.Shape(P(2, 18));
-    ink.Circle(510, 80, 14);
+    ink.Circle(540, 70, 12);
     ink.Shape(P(2, 24));
-    ink.Circle(560, 130, 18);
+    ink.Circle(582, 112, 15);
     ink.Shape(P(2, 24));
-    ink.Circle(565, 70, 9);
+    ink.Circle(590, 62, 8);
     ink.Shape(P(2, 24));
     // Stars.
     const double Stars[][3] = {{60, 60, 18},   {180, 40, 14}, {420, 45, 15},

@@ -11,37 +11,24 @@ Rgb P(int nPage, int nPos) {
     return PaletteColours[28 * nPage + nPos];
 }
 
-void Fern(CInk& ink, double x, double y, double s, double lean) {
-    // A frond with a wavy edge and a rib down its middle.
-    cairo_t* cr = ink.cr;
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, lean * 0.35);
-    std::vector<double> v;
-    const int n = 7;
-    for (int i = 0; i <= n; ++i) { // up the right side
-        double t = double(i) / n, wd = 0.2 * s * (1 - t) * (i % 2 ? 1.25 : 0.8);
-        v.push_back(wd + 4);
-        v.push_back(-t * s);
-    }
-    for (int i = n - 1; i >= 0; --i) { // down the left side
-        double t = double(i) / n, wd = 0.2 * s * (1 - t) * (i % 2 ? 0.8 : 1.25);
-        v.push_back(-wd - 4);
-        v.push_back(-t * s);
-    }
-    cairo_new_sub_path(cr);
-    for (size_t i = 0; i + 1 < v.size(); i += 2)
-        cairo_line_to(cr, v[i], v[i + 1]);
-    cairo_close_path(cr);
-    cairo_restore(cr);
-    ink.Shape(P(6, 11));
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, lean * 0.35);
-    cairo_move_to(cr, 0, 0);
-    cairo_line_to(cr, 0, -0.85 * s);
-    cairo_restore(cr);
-    ink.Detail();
+// A round bush with a few berries.
+void Bush(CInk& ink, double x, double y, double s) {
+    ink.Blob({x - s, y, x - 0.95 * s, y - 0.5 * s, x - 0.5 * s, y - 0.85 * s, x, y - s,
+              x + 0.55 * s, y - 0.8 * s, x + s, y - 0.4 * s, x + 0.95 * s, y});
+    ink.Shape(P(6, 10));
+    ink.Circle(x - 0.4 * s, y - 0.45 * s, 8);
+    ink.Shape(P(4, 5));
+    ink.Circle(x + 0.3 * s, y - 0.6 * s, 8);
+    ink.Shape(P(4, 5));
+    ink.Circle(x + 0.5 * s, y - 0.2 * s, 8);
+    ink.Shape(P(4, 5));
+}
+
+// A tuft of three grass blades.
+void Tuft(CInk& ink, double x, double y, double s) {
+    ink.Poly({x - 0.5 * s, y, x - 0.45 * s, y - 0.7 * s, x - 0.2 * s, y - 0.25 * s, x, y - s,
+              x + 0.2 * s, y - 0.25 * s, x + 0.45 * s, y - 0.7 * s, x + 0.5 * s, y});
+    ink.Shape(P(6, 13));
 }
 
 } // namespace
@@ -57,8 +44,8 @@ void AnimalKiwi(CInk& ink) {
         ink.Shape(P(7, 12));
     }
     // Body and head in one round shape.
-    ink.Blob({200, 280, 230, 220, 300, 195, 370, 200, 410, 195, 445, 215,
-              452, 250, 430, 290, 400, 330, 330, 350, 250, 345, 205, 320});
+    ink.Blob({446, 222, 430, 197, 402, 196, 380, 214, 330, 206, 270, 212, 218,
+              245, 204, 298, 240, 344, 320, 362, 394, 338, 436, 292, 454, 250});
     ink.Shape(P(3, 18));
     // Feather tufts.
     ink.Curve({240, 260, 252, 250, 264, 260});
@@ -72,9 +59,9 @@ void AnimalKiwi(CInk& ink) {
     ink.Curve({230, 300, 240, 292, 250, 300});
     ink.Detail();
     // Long beak reaching to the ground.
-    ink.Blob({440, 238, 462, 246, 488, 300, 508, 372, 500, 376, 472, 308, 440, 262});
+    ink.Blob({444, 230, 458, 242, 484, 300, 508, 372, 500, 376, 470, 310, 444, 256});
     ink.Shape(P(7, 16));
-    ink.Circle(418, 228, 7);
+    ink.Circle(424, 222, 7.5);
     ink.Solid();
 }
 
@@ -106,14 +93,16 @@ void SceneKiwi(CInk& ink) {
     ink.Shape(P(6, 12));
     ink.Blob({-40, 390, 160, 370, 330, 384, 500, 366, 700, 386, 700, 500, -40, 500});
     ink.Shape(P(6, 4));
-    Fern(ink, 80, 430, 170, 1);
-    Fern(ink, 130, 440, 130, -1);
-    Fern(ink, 610, 430, 160, -1);
+    Bush(ink, 90, 400, 80);
+    Bush(ink, 622, 402, 56);
+    Tuft(ink, 300, 452, 40);
+    Tuft(ink, 560, 452, 34);
+    Tuft(ink, 170, 300, 30);
     // A worm peeping out.
     ink.Blob({520, 384, 530, 360, 548, 350, 560, 362, 548, 372, 536, 392});
     ink.Shape(P(4, 15));
     // Flowers in the meadow.
-    const double Flowers[][2] = {{210, 424}, {590, 330}};
+    const double Flowers[][2] = {{215, 426}, {430, 432}};
     for (auto& f : Flowers) {
         for (int i = 0; i < 5; ++i) {
             double a = i * 2 * M_PI / 5;

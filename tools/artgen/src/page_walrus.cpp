@@ -20,6 +20,15 @@ void AnimalWalrus(CInk& ink) {
     ink.Shape(P(3, 18));
     ink.Blob({360, 350, 400, 330, 440, 366, 420, 384, 370, 378});
     ink.Shape(P(3, 16));
+    ink.Curve({392, 360, 404, 376});
+    ink.Detail();
+    ink.Curve({410, 352, 422, 370});
+    ink.Detail();
+    // Wrinkles on the neck.
+    ink.Curve({392, 240, 402, 262, 398, 290});
+    ink.Detail();
+    ink.Curve({372, 250, 380, 275, 376, 300});
+    ink.Detail();
     // Head.
     ink.Blob({380, 170, 420, 130, 480, 122, 530, 150, 540, 200, 510, 240, 450, 246, 400, 225});
     ink.Shape(P(3, 18));
@@ -50,6 +59,13 @@ void SceneWalrus(CInk& ink) {
     cairo_t* cr = ink.cr;
     cairo_rectangle(cr, -10, -10, 680, 480);
     ink.Shape(P(5, 12));
+    for (int i = 0; i < 9; ++i) {
+        double a = i * 2 * M_PI / 9 + 0.3;
+        ink.Poly({110 + 58 * std::cos(a - 0.15), 110 + 58 * std::sin(a - 0.15),
+                  110 + 82 * std::cos(a), 110 + 82 * std::sin(a), 110 + 58 * std::cos(a + 0.15),
+                  110 + 58 * std::sin(a + 0.15)});
+        ink.Shape(P(7, 10));
+    }
     ink.Circle(110, 110, 50);
     ink.Shape(P(7, 14));
     ink.Blob({190, 80, 220, 50, 260, 58, 290, 40, 330, 55, 350, 85, 310, 100, 220, 100});
@@ -78,5 +94,21 @@ void SceneWalrus(CInk& ink) {
     ink.Shape(P(5, 12));
     ink.Poly({80, 430, 560, 430, 600, 380, 620, 420, 580, 460, 60, 460, 40, 360});
     ink.Shape(P(5, 11));
+    // Cracks in the ice.
+    ink.Curve({120, 320, 100, 360, 110, 400, 80, 430});
+    ink.Detail();
+    ink.Curve({520, 316, 540, 360, 530, 400, 560, 430});
+    ink.Detail();
+    // Snowflakes.
+    const double Flakes[][2] = {{420, 60}, {560, 40}, {380, 140}, {620, 150}};
+    for (auto& f : Flakes) {
+        cairo_new_sub_path(ink.cr);
+        for (int i = 0; i < 12; ++i) {
+            double a = i * M_PI / 6, r = i % 2 ? 8 : 18;
+            cairo_line_to(ink.cr, f[0] + r * std::cos(a), f[1] + r * std::sin(a));
+        }
+        cairo_close_path(ink.cr);
+        ink.Shape(P(1, 28));
+    }
     AnimalWalrus(ink);
 }

@@ -28,7 +28,37 @@ Picture DrawIntroPanel() {
     SetColour(cr, Theme::Ink);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
-    // Soft sky stripes along the lower part, behind the buttons.
+    // Faint confetti over the card; the buttons and pictures cover parts of it.
+    const Rgb Confetti[4] = {Theme::Pink, Theme::Sun, Theme::Blue, Theme::Green};
+    uint32_t nSeed = 12345; // a fixed scatter, the same on every run
+    for (int i = 0; i < 90; ++i) {
+        nSeed = nSeed * 1103515245u + 12345u;
+        double x = 20 + (nSeed >> 8) % 320;
+        nSeed = nSeed * 1103515245u + 12345u;
+        double y = 20 + (nSeed >> 8) % 320;
+        SetColour(cr, Mix(Confetti[i % 4], Theme::Cream, 0.55));
+        cairo_arc(cr, x, y, 2.2 + (i % 3) * 0.8, 0, 2 * M_PI);
+        cairo_fill(cr);
+    }
+    // Two crayons lying beside the OK button.
+    const Rgb Crayons[2][2] = {{Theme::Red, Theme::Blue}, {Theme::Green, Theme::Sun}};
+    for (int side = 0; side < 2; ++side)
+        for (int k = 0; k < 2; ++k) {
+            cairo_save(cr);
+            cairo_translate(cr, side ? 250 + 14 * k : 30 + 14 * k, 318 + 12 * k);
+            cairo_rotate(cr, side ? -0.18 : 0.18);
+            double len = 72, th = 11;
+            cairo_move_to(cr, side ? len + 12 : -12, 0);
+            cairo_line_to(cr, side ? len : 0, -th / 2);
+            cairo_line_to(cr, side ? 0 : len, -th / 2);
+            cairo_line_to(cr, side ? 0 : len, th / 2);
+            cairo_line_to(cr, side ? len : 0, th / 2);
+            cairo_close_path(cr);
+            FillStroke(cr, Crayons[side][k], Theme::Ink, 2);
+            cairo_rectangle(cr, 22, -th / 2, 22, th);
+            FillStroke(cr, Theme::White, Theme::Ink, 1.6);
+            cairo_restore(cr);
+        }
     return c.Snapshot();
 }
 
@@ -46,6 +76,21 @@ Picture DrawAboutFrame(const Picture& panel) {
     FillGradient(cr, 0, 265, Theme::White, Theme::Cream);
     SetColour(cr, Theme::Ink);
     cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    // A rainbow between the two lines of text and the animals.
+    const Rgb Bands[5] = {Theme::Red, Theme::SunDeep, Theme::Sun, Theme::Green, Theme::Blue};
+    for (int i = 0; i < 5; ++i) {
+        cairo_new_path(cr);
+        cairo_arc(cr, 162, 200, 74 - 7 * i, M_PI, 2 * M_PI);
+        SetColour(cr, Bands[i]);
+        cairo_set_line_width(cr, 7);
+        cairo_stroke(cr);
+    }
+    cairo_arc(cr, 162, 200, 77.5, M_PI, 2 * M_PI);
+    cairo_arc_negative(cr, 162, 200, 37.5, 2 * M_PI, M_PI);
+    cairo_close_path(cr);
+    SetColour(cr, Theme::Ink);
+    cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     // A row of friends along the bottom, below the texts and the options box.
     cairo_save(cr);
