@@ -73,17 +73,17 @@ Picture DrawSunButton(const Picture& under, int nPage, bool bSelected) {
     SetColour(cr, Theme::Ink);
     cairo_set_line_width(cr, bSelected ? 3.5 : 2.5);
     cairo_stroke(cr);
-    const double rIn = 9.5, rOut = bSelected ? 18.5 : 17;
+    const double rIn = 9.8, rOut = bSelected ? 19.5 : 18.5;
     for (int i = 0; i < 8; ++i) {
         double a = i * M_PI / 4 - M_PI / 2;
-        double a0 = a - 0.32, a1 = a + 0.32;
+        double a0 = a - 0.38, a1 = a + 0.38;
         cairo_move_to(cr, 22.5 + rIn * std::cos(a0), 22.5 + rIn * std::sin(a0));
         cairo_line_to(cr, 22.5 + rOut * std::cos(a), 22.5 + rOut * std::sin(a));
         cairo_line_to(cr, 22.5 + rIn * std::cos(a1), 22.5 + rIn * std::sin(a1));
         cairo_close_path(cr);
         FillStroke(cr, lpColours[Picks[i]], Theme::Ink, 1.2);
     }
-    cairo_arc(cr, 22.5, 22.5, 10.5, 0, 2 * M_PI);
+    cairo_arc(cr, 22.5, 22.5, 10, 0, 2 * M_PI);
     FillStroke(cr, lpColours[nPage == 3 ? 24 : 11], Theme::Ink, 1.5);
     // Face: two eyes and a smile.
     SetColour(cr, Theme::Ink);
