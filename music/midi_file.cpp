@@ -11,7 +11,6 @@ namespace {
 char szTrackMsg[80]; // per-track messages
 char szFileMsg[256]; // "Error encountered in file: %s"
 
-const char* const lpszOpenFailed = "File cannot be loaded for reading.";
 const char* const lpszHeaderRead = "Error encountered when reading the MIDI file header.";
 const char* const lpszHeaderChunk = "Error encountered when reading the MIDI header chunk.";
 const char* const lpszSmpte =

@@ -56,6 +56,7 @@ void Rewind(MidiSong* lpSong) {
     for (int i = 0; i < lpSong->nTracks; i++) {
         MidiTrack* lpTrack = &lpSong->pTracks[i];
         lpTrack->lpCur = lpTrack->lpData;
+        lpTrack->bStatus = 0;
         lpTrack->bStarted = 0;
         lpTrack->bEnded = 0;
         lpTrack->fCountdown = 0;

@@ -42,10 +42,18 @@ int SeekMemory(void* lpCtx, uint32_t dwOffset) {
     return 1;
 }
 
-// Only the exact page size is accepted: the fill, the clear wave and printing rely on it.
-int IsPageSize(const PageInfoHeader& bih, size_t cbPixels) {
-    return bih.biWidth == PAGE_WIDTH && bih.biHeight == PAGE_HEIGHT &&
-           static_cast<size_t>(PAGE_WIDTH) * PAGE_HEIGHT <= cbPixels;
+// Only the exact page size is accepted, since the fill, the clear wave and printing rely on
+// it, and only headers that the drawing calls take as they are: a 40-byte header, no
+// compression, 1 or 8 bits, at most 256 colours. Anything else would have them read past
+// the page's colour table or pixels.
+int IsAcceptedPage(const PageInfoHeader& bih, size_t cbPixels) {
+    if (bih.biSize != PAGE_INFO_HEADER_BYTES || bih.biCompression != 0)
+        return 0;
+    if (bih.biWidth != PAGE_WIDTH || bih.biHeight != PAGE_HEIGHT || PAGE_BYTES > cbPixels)
+        return 0;
+    if (bih.biBitCount == 1)
+        return 1;
+    return bih.biBitCount == 8 && bih.biClrUsed <= PAGE_COLOURS && bih.biSizeImage <= cbPixels;
 }
 
 // Reads the 1-bit rows in file order and expands each into the next row of lpPixels. A row
@@ -162,9 +170,9 @@ int ReadPage(const PageReader& reader, PageFileHeader* lpHeader, PageInfo* lpInf
     PageInfo bmi;
     DecodeInfo(abHeaders + PAGE_FILE_HEADER_BYTES, &bmi);
     const PageInfoHeader& bih = bmi.bmiHeader;
-    const int bMono = bih.biBitCount == 1;
-    if (!IsPageSize(bih, cbPixels) || (!bMono && bih.biSizeImage > cbPixels))
+    if (!IsAcceptedPage(bih, cbPixels))
         return 0;
+    const int bMono = bih.biBitCount == 1;
 
     *lpHeader = bmfh;
     *lpInfo = bmi;
@@ -191,4 +199,14 @@ int GetPageImageBytes(const PageInfo& bmi, size_t cbPixels, uint32_t* lpcbImage)
         return 0;
     *lpcbImage = static_cast<uint32_t>(cbImage);
     return 1;
+}
+
+int IsSafeToDraw(const PageInfo& bmi, size_t cbPixels) {
+    const PageInfoHeader& bih = bmi.bmiHeader;
+    if (bih.biSize != PAGE_INFO_HEADER_BYTES || bih.biCompression != 0 || bih.biBitCount != 8 ||
+        bih.biClrUsed > PAGE_COLOURS || bih.biWidth <= 0 || bih.biHeight <= 0)
+        return 0;
+    // The drawing calls read rows padded to 4 bytes.
+    uint64_t cbRow = (static_cast<uint64_t>(bih.biWidth) + 3) / 4 * 4;
+    return cbRow * static_cast<uint64_t>(bih.biHeight) <= cbPixels;
 }

@@ -98,13 +98,19 @@ void ExpandMonoRow(const uint8_t* lpSrc, uint8_t* lpDst, int nPixels);
 void ConvertHeadersTo8Bit(PageFileHeader* lpHeader, PageInfo* lpInfo);
 
 // Reads one page into the three parts of the page in memory. Returns 1 when the page was
-// taken, 0 when the file is not a colouring page (wrong magic, not 660 x 460, or more
-// pixel bytes than lpPixels holds); a refused file leaves all three untouched. A file that
-// ends early leaves whatever it did not supply as it was. lpPalette (256 colours) replaces
-// the colour table of a 1-bit page.
+// taken, 0 when the file is not a colouring page: wrong magic, not 660 x 460, more pixel
+// bytes than lpPixels holds, or a header the drawing calls could not take as it is (not
+// 40 bytes, compressed, other than 1 or 8 bits, more than 256 colours). A refused file
+// leaves all three untouched. A file that ends early leaves whatever it did not supply as it
+// was. lpPalette (256 colours) replaces the colour table of a 1-bit page.
 int ReadPage(const PageReader& reader, PageFileHeader* lpHeader, PageInfo* lpInfo,
              uint8_t* lpPixels, size_t cbPixels, const PageRgb* lpPalette);
 
-// The number of pixel bytes a save writes for this header (width x height), or 0 with a
-// result of 0 when the header does not describe an image that fits cbPixels.
+// The number of pixel bytes a save writes for this header, width x height. Returns 0 when
+// the header does not describe an image that fits the cbPixels of the buffer.
 int GetPageImageBytes(const PageInfo& bmi, size_t cbPixels, uint32_t* lpcbImage);
+
+// Whether the header, used as the drawing calls' bitmap description, makes them read only
+// inside the colour table and the cbPixels of the buffer: an 8-bit, uncompressed, non-empty
+// image of at most 256 colours.
+int IsSafeToDraw(const PageInfo& bmi, size_t cbPixels);

@@ -169,11 +169,11 @@ const BadPage BadPages[] = {
     {"image one byte too big",
      [](std::vector<uint8_t>& f) { Poke32(f, OFF_SIZEIMAGE, PAGE_BYTES + 1); }},
     {"image size huge", [](std::vector<uint8_t>& f) { Poke32(f, OFF_SIZEIMAGE, 0xFFFFFFFFu); }},
-    {"huge image at another bit count",
-     [](std::vector<uint8_t>& f) {
-         f[OFF_BITCOUNT] = 24;
-         Poke32(f, OFF_SIZEIMAGE, 0x80000000u);
-     }},
+    {"24 bits per pixel", [](std::vector<uint8_t>& f) { f[OFF_BITCOUNT] = 24; }},
+    {"4 bits per pixel", [](std::vector<uint8_t>& f) { f[OFF_BITCOUNT] = 4; }},
+    {"run-length compressed", [](std::vector<uint8_t>& f) { Poke32(f, 30, 1); }},
+    {"larger info header", [](std::vector<uint8_t>& f) { Poke32(f, 14, 124); }},
+    {"more than 256 colours", [](std::vector<uint8_t>& f) { Poke32(f, OFF_CLRUSED, 257); }},
 };
 
 TEST_F(PageFileTest, BadPageFilesAreRefusedAndLeaveThePageAlone) {
@@ -253,15 +253,44 @@ TEST_F(PageFileTest, FileCutAnywhereStaysInsideTheBuffers) {
     }
 }
 
-TEST_F(PageFileTest, SaveRefusesAHeaderThatDoesNotFitTheBuffer) {
+TEST_F(PageFileTest, OneBitPageWithACompressedHeaderIsRefused) {
+    std::vector<uint8_t> file = MonoPageFile(OutlinePicture);
+    Poke32(file, 30, 2);
+    EXPECT_EQ(0, Load(file));
+    EXPECT_EQ(std::vector<uint8_t>(PAGE_BYTES, 0), Pixels());
+}
+
+TEST_F(PageFileTest, SavingAndDrawingTakeOnlyHeadersThatFitTheBuffer) {
     uint32_t cbImage = 1;
     EXPECT_TRUE(GetPageImageBytes(bmi, PAGE_BYTES, &cbImage)); // nothing loaded: 0 x 0
     EXPECT_EQ(0u, cbImage);
-    bmi.bmiHeader.biWidth = PAGE_WIDTH;
-    bmi.bmiHeader.biHeight = -PAGE_HEIGHT;
-    EXPECT_FALSE(GetPageImageBytes(bmi, PAGE_BYTES, &cbImage));
-    bmi.bmiHeader.biHeight = PAGE_HEIGHT + 1;
-    EXPECT_FALSE(GetPageImageBytes(bmi, PAGE_BYTES, &cbImage));
+    EXPECT_FALSE(IsSafeToDraw(bmi, PAGE_BYTES));
+
+    ASSERT_EQ(1, Load(MonoPageFile(OutlinePicture)));
+    EXPECT_TRUE(IsSafeToDraw(bmi, PAGE_BYTES));
+    EXPECT_TRUE(GetPageImageBytes(bmi, PAGE_BYTES, &cbImage));
+    EXPECT_EQ(uint32_t(PAGE_BYTES), cbImage);
+
+    // Turned a quarter for printing, the page still fits.
+    std::swap(bmi.bmiHeader.biWidth, bmi.bmiHeader.biHeight);
+    EXPECT_TRUE(IsSafeToDraw(bmi, PAGE_BYTES));
+
+    PageInfo bad = bmi;
+    bad.bmiHeader.biHeight = -PAGE_HEIGHT;
+    EXPECT_FALSE(GetPageImageBytes(bad, PAGE_BYTES, &cbImage));
+    bad = bmi;
+    bad.bmiHeader.biHeight += 1;
+    EXPECT_FALSE(GetPageImageBytes(bad, PAGE_BYTES, &cbImage));
+    EXPECT_FALSE(IsSafeToDraw(bad, PAGE_BYTES));
+    // Rows of 661 bytes are padded to 664 when drawn: 459 of them would overrun.
+    bad = bmi;
+    bad.bmiHeader.biWidth = 661;
+    bad.bmiHeader.biHeight = 459;
+    EXPECT_TRUE(GetPageImageBytes(bad, PAGE_BYTES, &cbImage));
+    EXPECT_FALSE(IsSafeToDraw(bad, PAGE_BYTES));
+    bad = bmi;
+    bad.bmiHeader.biBitCount = 24;
+    EXPECT_FALSE(IsSafeToDraw(bad, PAGE_BYTES));
 }
 
 TEST(ProgramPalette, WhiteAndBlankWhereThePageAndPrintExpectThem) {

@@ -168,6 +168,9 @@ TEST(Sequencer, PlaysThePathTheLoaderValidated) {
     Playback noStatus(SongOf({Cat({{0x00, 0x40, 0x40, 0x00, 0x90, 0x3C, 0x40}, kEndOfTrack})}));
     noStatus.Tick();
     EXPECT_EQ(noStatus.out.sent, std::vector<uint32_t>{kNoteOn});
+    Rewind(&noStatus.Song()); // and none is left over from an earlier pass
+    noStatus.Tick();
+    EXPECT_EQ(noStatus.out.sent, (std::vector<uint32_t>{kNoteOn, kNoteOn}));
 }
 
 TEST(Sequencer, NeverReadsBeyondATracksDataWhateverItHolds) {

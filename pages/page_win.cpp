@@ -1,0 +1,108 @@
+// The page in memory and its file: the page table, the program palette, loading and saving.
+#include "pages/page.h"
+#include "shell/app.h"
+#include "shell/diag.h"
+#include "shell/mainwnd.h"
+#include "shell/seams.h"
+
+#include <stdio.h>
+#include <string>
+
+const char* const PageFiles[PAGE_COUNT] = {"BAT.TW3", "BUSHBABY.TW3", "KIWI.TW3", "SNAIL.TW3",
+                                           "WALRUS.TW3"};
+const int PageTitles[PAGE_COUNT] = {3, 7, 29, 44, 48};
+int nCurPage = 0;
+
+PageFileHeader bmfhPage = {};
+PageInfo bmiPage = {};
+PageRgb logPal[PAGE_COLOURS] = {};
+
+void BuildPalette() {
+    BuildPaletteColours(logPal);
+    ApplyPaletteColours(logPal, &bmiPage);
+}
+
+static uint32_t ReadPageFile(void* lpCtx, void* lpBuf, uint32_t cb) {
+    UINT cbRead = _lread(*static_cast<HFILE*>(lpCtx), lpBuf, cb);
+    return cbRead == static_cast<UINT>(HFILE_ERROR) ? 0 : cbRead;
+}
+
+static int SeekPageFile(void* lpCtx, uint32_t dwOffset) {
+    if (dwOffset > 0x7FFFFFFF)
+        return 0;
+    return _llseek(*static_cast<HFILE*>(lpCtx), static_cast<LONG>(dwOffset), FILE_BEGIN) ==
+           static_cast<LONG>(dwOffset);
+}
+
+int LoadPage(const char* lpszFile) {
+    HFILE hFile = _lopen(lpszFile, OF_READ | OF_SHARE_DENY_WRITE);
+    if (hFile == HFILE_ERROR) {
+        char szText[1024];
+        snprintf(szText, sizeof(szText), LoadResString(IDS_FILEMISSING, 0), lpszFile);
+        MessageBoxA(hWndMain, szText, LoadResString(IDS_APPNAME, 1), MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
+    int bLoaded = 0;
+    if (lpDib != NULL) {
+        PageReader reader = {&hFile, ReadPageFile, SeekPageFile};
+        bLoaded = ReadPage(reader, &bmfhPage, &bmiPage, lpDib, PAGE_BYTES, logPal);
+    }
+    _lclose(hFile);
+    if (!bLoaded)
+        MessageBoxA(hWndMain, LoadResString(IDS_NOTAPAGE, 0), LoadResString(IDS_APPNAME, 1), MB_OK);
+    return bLoaded;
+}
+
+// Writes the whole page into a new file; 1 when every byte reached it.
+static int WritePageFile(const char* lpszFile, uint32_t cbImage) {
+    uint8_t abHeaders[PAGE_HEADERS_BYTES];
+    EncodePageHeaders(bmfhPage, bmiPage, abHeaders);
+    HFILE hFile = _lcreat(lpszFile, 0);
+    if (hFile == HFILE_ERROR)
+        return 0;
+    const char* lpHeaders = reinterpret_cast<const char*>(abHeaders);
+    int bWritten =
+        TW_PLATFORM(_lwrite)(hFile, lpHeaders, PAGE_FILE_HEADER_BYTES) == PAGE_FILE_HEADER_BYTES &&
+        TW_PLATFORM(_lwrite)(hFile, lpHeaders + PAGE_FILE_HEADER_BYTES, PAGE_INFO_BYTES) ==
+            PAGE_INFO_BYTES &&
+        TW_PLATFORM(_hwrite)(hFile, reinterpret_cast<const char*>(lpDib), cbImage) ==
+            static_cast<long>(cbImage);
+    // On the disk before it replaces the old page, or a power cut could leave neither.
+    if (bWritten)
+        bWritten = FlushFileBuffers(LongToHandle(hFile));
+    if (_lclose(hFile) == HFILE_ERROR)
+        bWritten = 0;
+    return bWritten;
+}
+
+int SavePage(const char* lpszFile) {
+    uint32_t cbImage = 0;
+    if (lpDib == NULL || !GetPageImageBytes(bmiPage, PAGE_BYTES, &cbImage))
+        return 0;
+    // The new page goes to a file beside the old one, which it replaces only when complete.
+    std::string strTemp = std::string(lpszFile) + ".new";
+    if (WritePageFile(strTemp.c_str(), cbImage) &&
+        MoveFileExA(strTemp.c_str(), lpszFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return 1;
+    DeleteFileA(strTemp.c_str());
+    return 0;
+}
+
+int LoadFirstPage() {
+    if (nCurPage < 0 || nCurPage >= PAGE_COUNT)
+        nCurPage = 0;
+    while (!LoadPage(PageFiles[nCurPage])) {
+        if (nCurPage >= PAGE_COUNT - 1) {
+            MessageBoxA(hWndMain, LoadResString(IDS_NOPAGES, 0), LoadResString(IDS_APPNAME, 1),
+                        MB_OK);
+            ShutdownApp(hWndMain);
+            return 0;
+        }
+        nCurPage++;
+    }
+    if (nCurPage != 0)
+        InvalidateRect(hWndMain, NULL, FALSE);
+    hCurCursor = hEditCursor;
+    SetCursor(hCurCursor);
+    return 1;
+}

@@ -1,0 +1,61 @@
+// The program's artwork: every generator and the screen layout it is drawn for.
+#pragma once
+#include "canvas.h"
+#include "encode.h"
+#include <map>
+#include <string>
+
+using FileSet = std::map<std::string, Bytes>;
+
+// The 226 page colours: 0 outline, 1..224 the child's colours, 225 blank.
+extern const Rgb PaletteColours[226];
+
+// One consistent set of colours for frame, buttons, dialogs and intro.
+namespace Theme {
+const Rgb Ink = {43, 45, 92};        // every outline
+const Rgb Sky = {124, 199, 241};     // frame background
+const Rgb SkyDot = {150, 212, 246};  // frame polka dots
+const Rgb SkyDeep = {92, 172, 224};  // frame shading
+const Rgb Cream = {255, 250, 234};   // button faces, panels
+const Rgb CreamDn = {244, 230, 196}; // pressed faces
+const Rgb Sun = {255, 205, 64};
+const Rgb SunDeep = {250, 160, 40};
+const Rgb Red = {236, 84, 84};
+const Rgb Green = {108, 196, 98};
+const Rgb Blue = {70, 140, 230};
+const Rgb Purple = {160, 110, 210};
+const Rgb Pink = {250, 150, 180};
+const Rgb White = {255, 255, 255};
+const Rgb TitleInk = {36, 38, 80};
+} // namespace Theme
+
+struct ButtonPlace {
+    const char* lpszUp;
+    const char* lpszDown;
+    int x, y, cx, cy;
+};
+extern const ButtonPlace ToolPlaces[6]; // Quit, Print, Clear, Info, Up, Down
+extern const int PalettePageX[8];       // y = 12, 45 x 45
+extern const int SwatchX[28], SwatchY[28];
+
+// Where the title strip sits on the screen.
+const int TITLE_X = 330, TITLE_Y = 561, TITLE_W = 140, TITLE_H = 10;
+
+// Builders. Pictures are full size and top-down.
+Picture DrawFrameScreen();     // 800 x 600 frame, page area left white
+Picture DrawIntroScreenBack(); // 800 x 600 dotted background with the panel's shadow
+Picture DrawDotTile(bool bShadow);
+Picture DrawIntroPanel();                       // IntroBackGrd
+Picture DrawIntroTitle();                       // IntroScr
+Picture DrawAboutFrame(const Picture& panel);   // AboutTextFrame, drawn over the panel
+Picture DrawPrintOptions(const Picture& about); // PrintOptions, drawn over the about frame
+Picture DrawTitles(Rgb background);
+
+void AddFrameArt(FileSet& files);
+void AddButtonArt(FileSet& files, const Picture& frame, const Picture& panel);
+void AddDialogArt(FileSet& files);
+void AddIconArt(FileSet& files);
+void AddPages(FileSet& files);
+
+// Everything that the program's resources and data folder take from this tool.
+FileSet MakeAllArt();
