@@ -6,7 +6,7 @@ what=${1:-test}
 
 play_packages="cmake ninja-build make g++ pkg-config
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  googletest libcairo2-dev fonts-dejavu-core
+  googletest libcairo2-dev fonts-dejavu-core fonts-sil-andika fonts-comfortaa
   wine wine64 xvfb x11-utils imagemagick zip"
 test_packages="$play_packages clang libclang-rt-14-dev libbenchmark-dev
   fluidsynth fluid-soundfont-gm sox pulseaudio pulseaudio-utils"
