@@ -2,6 +2,8 @@
 #include "shell/mainwnd.h"
 #include "shell/app.h"
 #include "shell/paint.h"
+#include "music/music.h"
+#include "pages/page.h"
 #include "ui/controlbar.h"
 
 int nScreenMode = MODE_INTRO_FIRST;
@@ -18,6 +20,7 @@ static const DWORD nEchoMs = 125;
 
 // Runs inside CreateWindowEx, before hWndMain is set.
 static LRESULT OnCreate() {
+    BuildPalette();
     hArrowCursor = LoadCursorA(NULL, IDC_ARROW);
     hEditCursor = LoadCursorA(hInst, "EditCursor");
     hWaitCursor = LoadCursorA(NULL, IDC_WAIT);
@@ -43,6 +46,7 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         DestroyWindow(hWnd);
         return 0;
     case WM_ACTIVATEAPP:
+        MusicCtl.OnActivateApp(wParam);
         return 0;
     case WM_SETCURSOR:
         SetCursor(hCurCursor);
@@ -170,6 +174,8 @@ static LRESULT OnIntroOk(HWND hWnd) {
 }
 
 static LRESULT OnQuit(HWND hWnd) {
+    MusicCtl.Shutdown();
+    SavePage(PageFiles[nCurPage]);
     PostMessageA(hWnd, WM_CLOSE, 0, 0);
     return 0;
 }

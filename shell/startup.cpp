@@ -4,6 +4,7 @@
 #include "shell/mainwnd.h"
 #include "shell/oneinstance.h"
 #include "shell/seams.h"
+#include "pages/page.h"
 #include "ui/controlbar.h"
 
 HINSTANCE hInst = NULL;
@@ -49,6 +50,8 @@ int InitInstance(HINSTANCE hInstance, int nCmdShow) {
 
     EnterFullScreen();
     SetLowMemoryHandler(LowMemoryHandler);
+    if (!AllocPageBuffers())
+        return FALSE;
 
     hbmTopBottom = LoadBitmapA(hInst, "TopBottomBorder");
     hbmLeftRight = LoadBitmapA(hInst, "LeftRightBorder");
@@ -87,6 +90,7 @@ int ShutdownApp(HWND hWnd) {
     KillTimer(hWnd, idTimer);
     DeleteBitmap(hbmDotPattern);
     DeleteControlBarBitmaps();
+    FreePageBuffers();
     LeaveFullScreen();
     PostQuitMessage(0);
     return 0;

@@ -257,3 +257,81 @@ int CountDifferences(const CScreen& screen, const CImage& image, int x, int y) {
                 nDiff++;
     return nDiff;
 }
+
+ShownBox WaitForMessageBox(DWORD dwProcessId, DWORD dwTimeoutMs) {
+    struct Search {
+        DWORD dwPid;
+        HWND hFound;
+    } search = {dwProcessId, NULL};
+    DWORD dwStart = GetTickCount();
+    do {
+        EnumWindows(
+            [](HWND h, LPARAM lp) -> BOOL {
+                Search* s = (Search*)lp;
+                char szClass[16];
+                DWORD dwPid = 0;
+                GetWindowThreadProcessId(h, &dwPid);
+                GetClassNameA(h, szClass, sizeof(szClass));
+                if (dwPid == s->dwPid && lstrcmpA(szClass, "#32770") == 0 && IsWindowVisible(h) &&
+                    GetDlgItem(h, 0xFFFF) != NULL) {
+                    s->hFound = h;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            (LPARAM)&search);
+        if (search.hFound)
+            break;
+        Sleep(50);
+    } while (GetTickCount() - dwStart < dwTimeoutMs);
+    ShownBox box;
+    box.hDlg = search.hFound;
+    if (box.hDlg != NULL) {
+        char sz[1024];
+        GetWindowTextA(box.hDlg, sz, sizeof(sz));
+        box.strCaption = sz;
+        GetDlgItemTextA(box.hDlg, 0xFFFF, sz, sizeof(sz));
+        box.strText = sz;
+    }
+    return box;
+}
+
+void AnswerMessageBox(const ShownBox& box, int idButton) {
+    PostMessageA(box.hDlg, WM_COMMAND, MAKEWPARAM(idButton, BN_CLICKED),
+                 (LPARAM)GetDlgItem(box.hDlg, idButton));
+    DWORD dwStart = GetTickCount();
+    while (IsWindow(box.hDlg) && GetTickCount() - dwStart < 3000)
+        Sleep(20);
+}
+
+std::vector<uint32_t> ExpectedPagePixels(const std::string& strPageFile) {
+    std::vector<uint8_t> file = ReadFileBytes(strPageFile);
+    std::vector<uint32_t> pixels;
+    if (file.size() < 62)
+        return pixels;
+    auto u32 = [&](size_t at) {
+        return (uint32_t)file[at] | (uint32_t)file[at + 1] << 8 | (uint32_t)file[at + 2] << 16 |
+               (uint32_t)file[at + 3] << 24;
+    };
+    uint32_t nOffBits = u32(10);
+    int nBits = file[28] | file[29] << 8;
+    const int cx = 660, cy = 460;
+    size_t nRow = nBits == 1 ? 84 : 660;
+    if (file.size() < nOffBits + nRow * cy)
+        return pixels;
+    pixels.resize((size_t)cx * cy);
+    for (int y = 0; y < cy; y++) {
+        const uint8_t* lpRow = &file[nOffBits + nRow * (cy - 1 - y)];
+        for (int x = 0; x < cx; x++) {
+            uint32_t rgb;
+            if (nBits == 1) {
+                rgb = (lpRow[x / 8] & (0x80 >> (x % 8))) ? 0xEFEFEF : 0x000000;
+            } else {
+                const uint8_t* q = &file[54 + 4 * lpRow[x]]; // the page's own colours
+                rgb = (uint32_t)q[2] << 16 | (uint32_t)q[1] << 8 | q[0];
+            }
+            pixels[(size_t)y * cx + x] = rgb;
+        }
+    }
+    return pixels;
+}
