@@ -35,6 +35,8 @@ static int SeekPageFile(void* lpCtx, uint32_t dwOffset) {
 }
 
 int LoadPage(const char* lpszFile) {
+    if (lpDib == NULL)
+        return 0;
     HFILE hFile = _lopen(lpszFile, OF_READ | OF_SHARE_DENY_WRITE);
     if (hFile == HFILE_ERROR) {
         char szText[1024];
@@ -42,11 +44,8 @@ int LoadPage(const char* lpszFile) {
         MessageBoxA(hWndMain, szText, LoadResString(IDS_APPNAME, 1), MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
-    int bLoaded = 0;
-    if (lpDib != NULL) {
-        PageReader reader = {&hFile, ReadPageFile, SeekPageFile};
-        bLoaded = ReadPage(reader, &bmfhPage, &bmiPage, lpDib, PAGE_BYTES, logPal);
-    }
+    PageReader reader = {&hFile, ReadPageFile, SeekPageFile};
+    int bLoaded = ReadPage(reader, &bmfhPage, &bmiPage, lpDib, PAGE_BYTES, logPal);
     _lclose(hFile);
     if (!bLoaded)
         MessageBoxA(hWndMain, LoadResString(IDS_NOTAPAGE, 0), LoadResString(IDS_APPNAME, 1), MB_OK);
@@ -76,8 +75,11 @@ static int WritePageFile(const char* lpszFile, uint32_t cbImage) {
 }
 
 int SavePage(const char* lpszFile) {
+    // Never write something that is not a page over a page file, such as the empty page
+    // before the first load.
     uint32_t cbImage = 0;
-    if (lpDib == NULL || !GetPageImageBytes(bmiPage, PAGE_BYTES, &cbImage))
+    if (lpDib == NULL || bmfhPage.bfType != PAGE_MAGIC ||
+        !GetPageImageBytes(bmiPage, PAGE_BYTES, &cbImage) || cbImage == 0)
         return 0;
     // The new page goes to a file beside the old one, which it replaces only when complete.
     std::string strTemp = std::string(lpszFile) + ".new";

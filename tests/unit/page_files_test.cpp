@@ -210,6 +210,9 @@ TEST_F(PageOnDisk, InterruptedSaveKeepsTheOldFileWhole) {
     EXPECT_EQ(Files(), std::vector<std::string>{"WALRUS.TW3"});
 
     EXPECT_EQ(SavePage("NoSuchFolder\\WALRUS.TW3"), 0);
+    bmfhPage.bfType = 0; // no page in memory: nothing to write over the file
+    EXPECT_EQ(SavePage("WALRUS.TW3"), 0);
+    EXPECT_EQ(ReadWholeFile("WALRUS.TW3"), old);
     EXPECT_TRUE(observer.Boxes().empty()); // a failed save is silent
     EXPECT_EQ(PagePixels(), std::vector<uint8_t>(PAGE_BYTES, 42));
 }

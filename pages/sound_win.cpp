@@ -1,0 +1,47 @@
+// Playing the sound effects from memory with PlaySoundA.
+#include "pages/sound_win.h"
+
+#include <mmsystem.h>
+
+#include "pages/rng.h"
+
+HGLOBAL hWaveRes[IDW_COUNT];
+LPVOID lpWaveData[IDW_COUNT];
+
+namespace {
+
+uint32_t MultimediaMilliseconds() {
+    return timeGetTime();
+}
+
+// The sound's image, or null for an unknown id (which then plays as silence).
+LPCSTR WaveData(int idSound) {
+    if (idSound < 1 || idSound >= IDW_COUNT)
+        return NULL;
+    return static_cast<LPCSTR>(lpWaveData[idSound]);
+}
+
+} // namespace
+
+void LoadSounds(HINSTANCE hInstance) {
+    // From here on the generator reseeds from the same clock as the rest of the multimedia
+    // code; its first seed came from the steady clock while statics were built.
+    lpfnRngClock = MultimediaMilliseconds;
+    for (int n = 1; n < IDW_COUNT; n++) {
+        HRSRC hRes = FindResourceA(hInstance, MAKEINTRESOURCEA(n), "WAVE");
+        hWaveRes[n] = hRes != NULL ? LoadResource(hInstance, hRes) : NULL;
+        lpWaveData[n] = hWaveRes[n] != NULL ? LockResource(hWaveRes[n]) : NULL;
+    }
+}
+
+void PlaySoundOnce(int idSound) {
+    PlaySoundA(WaveData(idSound), NULL, SND_MEMORY | SND_ASYNC);
+}
+
+void PlaySoundLoop(int idSound) {
+    PlaySoundA(WaveData(idSound), NULL, SND_MEMORY | SND_ASYNC | SND_LOOP);
+}
+
+void StopSound() {
+    PlaySoundA(NULL, NULL, 0);
+}

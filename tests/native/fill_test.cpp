@@ -1,0 +1,169 @@
+// What the fills leave on the page: the colour fill takes exactly its area, the clear wave
+// blanks everything but outlines, and neither is thrown by a queue that runs out of memory.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+
+#include "fill_fake_host.h"
+#include "pages/pointqueue.h"
+
+using namespace filltest;
+
+namespace {
+
+// Independent of the engine: the 4-connected area of pixels that are neither outline nor
+// the colour, grown depth-first. A lone pixel stays as it is: no neighbour ever reaches it.
+TestPage ReferenceFill(TestPage page, int x, int y, uint8_t bColour) {
+    auto bOpen = [&](int px, int py) {
+        return px >= 0 && py >= 0 && px < page.nWidth && py < page.nHeight &&
+               page.At(px, py) != 0 && page.At(px, py) != bColour;
+    };
+    std::vector<std::pair<int, int>> area, stack = {{x, y}};
+    std::vector<char> seen(page.bits.size());
+    while (!stack.empty()) {
+        auto [px, py] = stack.back();
+        stack.pop_back();
+        if (!bOpen(px, py) || seen[px + page.nWidth * py]++)
+            continue;
+        area.push_back({px, py});
+        stack.insert(stack.end(), {{px + 1, py}, {px - 1, py}, {px, py + 1}, {px, py - 1}});
+    }
+    if (area.size() > 1)
+        for (auto [px, py] : area)
+            page.At(px, py) = bColour;
+    return page;
+}
+
+TEST(ColourFill, ColoursExactlyTheFourConnectedAreaOfRandomPages) {
+    std::mt19937 gen(7);
+    for (int nPage = 0; nPage < 30; nPage++) {
+        TestPage page(37, 23);
+        for (uint8_t& b : page.bits) // outlines near the density where areas stop joining up
+            b = gen() % 100 < 42 ? 0 : (gen() % 4 ? 225 : 1 + gen() % 3);
+        int x = gen() % page.nWidth, y = gen() % page.nHeight;
+        const uint8_t bColour = 1 + gen() % 3;
+        if (page.At(x, y) == 0 || page.At(x, y) == bColour)
+            continue;
+        TestPage expected = ReferenceFill(page, x, y, bColour), paced = page;
+        FloodColour(page.Bits(), x, y, bColour);
+        EXPECT_EQ(page.bits, expected.bits) << "page " << nPage;
+        FakeFillHost host;
+        ColourFillOn(host, paced.Bits(), x, y, bColour);
+        EXPECT_EQ(paced.bits, expected.bits) << "page " << nPage;
+    }
+}
+
+TEST(ColourFill, OutlinesTouchingAtCornersStopTheFill) {
+    TestPage page(8, 8);
+    for (int i = 0; i < 8; i++)
+        page.At(i, i) = 0;
+    FloodColour(page.Bits(), 6, 1, 9);
+    for (int y = 0; y < 8; y++)
+        for (int x = 0; x < 8; x++)
+            EXPECT_EQ(page.At(x, y), x == y ? 0 : x > y ? 9 : 225) << x << "," << y;
+}
+
+TEST(ColourFill, RecoloursTheWholeAreaButStopsAtTheNewColour) {
+    TestPage page(10, 6);
+    page.At(2, 2) = page.At(3, 4) = 113; // earlier red patches
+    for (int y = 0; y < 6; y++)
+        page.At(6, y) = 141; // a blue stripe
+    FloodColour(page.Bits(), 0, 0, 141);
+    for (int y = 0; y < 6; y++)
+        for (int x = 0; x < 10; x++)
+            EXPECT_EQ(page.At(x, y), x <= 6 ? 141 : 225) << x << "," << y;
+}
+
+TEST(ColourFill, LeavesALonePixelAloneButStillPlaysItsSound) {
+    for (uint8_t bWall : {0, 5}) {
+        TestPage page(3, 3, bWall);
+        page.At(1, 1) = 225;
+        const std::vector<uint8_t> before = page.bits;
+        FakeFillHost host;
+        ColourFillOn(host, page.Bits(), 1, 1, 5);
+        EXPECT_EQ(page.bits, before);
+        ASSERT_EQ(host.Kind('O').size(), 1u);
+        EXPECT_EQ(host.Kind('D').size(), 1u);
+    }
+}
+
+TEST(ColourFill, IgnoresSeedsOffThePageAndMissingBuffers) {
+    TestPage page(4, 4);
+    FakeFillHost host;
+    EXPECT_EQ(ColourFillOn(host, page.Bits(), 4, 0, 3), 0);
+    EXPECT_EQ(ColourFillOn(host, page.Bits(), 0, -1, 3), 0);
+    EXPECT_EQ(ColourFillOn(host, {nullptr, 4, 4}, 0, 0, 3), 0);
+    EXPECT_EQ(ClearFillOn(host, page.Bits(), nullptr), 0);
+    EXPECT_TRUE(host.events.empty());
+}
+
+TEST(ClearFill, BlanksAllButOutlinesAndVisitsEachPixelOnceTheSeedTwice) {
+    std::mt19937 gen(3);
+    for (auto [w, h] : {std::pair{660, 460}, {1, 5}, {7, 2}}) {
+        TestPage page(w, h), outlines(w, h);
+        for (size_t i = 0; i < page.bits.size(); i++)
+            page.bits[i] = gen() % 3 == 0 ? 0 : gen() % 256;
+        for (size_t i = 0; i < page.bits.size(); i++)
+            outlines.bits[i] = page.bits[i] == 0 ? 0 : 225;
+        std::vector<uint8_t> marks(page.bits.size());
+        FakeFillHost host;
+        EXPECT_EQ(ClearFillOn(host, page.Bits(), marks.data()), long(w) * h + 1);
+        EXPECT_EQ(page.bits, outlines.bits);
+        EXPECT_EQ(marks, std::vector<uint8_t>(marks.size(), 225));
+    }
+}
+
+int nBlocksLeft;
+void* ScarceAlloc(size_t cb) {
+    return nBlocksLeft-- > 0 ? std::malloc(cb) : nullptr;
+}
+
+// Restores the real allocator however the test ends.
+struct ScarceMemory {
+    explicit ScarceMemory(int nBlocks) {
+        nBlocksLeft = nBlocks;
+        lpfnQueueAlloc = ScarceAlloc;
+    }
+    ~ScarceMemory() { lpfnQueueAlloc = std::malloc; }
+};
+
+TEST(PointQueue, KeepsOrderAcrossBlocksAndReusesFreedNodes) {
+    ScarceMemory memory(5); // 5 blocks of nodes: enough only if freed nodes come back
+    PointQueue queue(-1, -2);
+    for (int i = 0; i < 4000; i++)
+        ASSERT_TRUE(queue.Push(i, 2 * i));
+    for (int i = -1; i < 4000; i++) {
+        ASSERT_FALSE(queue.IsEmpty());
+        EXPECT_EQ(queue.Front().x, i);
+        EXPECT_EQ(queue.Front().y, 2 * i);
+        queue.Pop();
+    }
+    EXPECT_TRUE(queue.IsEmpty());
+    queue.Pop(); // harmless on an empty queue
+    for (int i = 0; i < 100000; i++) {
+        ASSERT_TRUE(queue.Push(i, i));
+        ASSERT_TRUE(queue.Push(i, i));
+        queue.Pop();
+        queue.Pop();
+    }
+    EXPECT_GE(nBlocksLeft, 0);
+}
+
+TEST(FillsShortOfMemory, EndNormallyAndFinishAsFreedNodesComeBack) {
+    const int N = 1000; // a front far wider than the one block of nodes allowed
+    TestPage page(N, N);
+    FakeFillHost host;
+    ScarceMemory memory(1);
+    ColourFillOn(host, page.Bits(), N / 2, N / 2, 17);
+    EXPECT_EQ(host.events.back().cKind, 'D');
+    EXPECT_EQ(page.bits, std::vector<uint8_t>(page.bits.size(), 17));
+
+    ScarceMemory none(0); // not even the seed: the page stays as it was
+    std::vector<uint8_t> marks(page.bits.size());
+    EXPECT_EQ(ClearFillOn(host, page.Bits(), marks.data()), 0);
+    EXPECT_EQ(host.events.back().cKind, 'D');
+    EXPECT_EQ(page.bits, std::vector<uint8_t>(page.bits.size(), 17));
+}
+
+} // namespace
