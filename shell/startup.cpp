@@ -5,6 +5,7 @@
 #include "shell/oneinstance.h"
 #include "shell/seams.h"
 #include "pages/page.h"
+#include "pages/sound_win.h"
 #include "ui/controlbar.h"
 
 HINSTANCE hInst = NULL;
@@ -58,6 +59,7 @@ int InitInstance(HINSTANCE hInstance, int nCmdShow) {
     hbmDotPattern = LoadBitmapA(hInst, "DotPattern");
     hbmDotShadow = LoadBitmapA(hInst, "DotPatternShadow");
     hbmTitles = LoadBitmapA(hInst, "Titles");
+    LoadSounds(hInst);
 
     if (!TW_PLATFORM(SetTimer)(hWndMain, idTimer, 50, NULL)) {
         MessageBoxA(hWndMain, LoadResString(IDS_NOTIMER, 0), LoadResString(IDS_STARTUP, 1),

@@ -335,3 +335,62 @@ std::vector<uint32_t> ExpectedPagePixels(const std::string& strPageFile) {
     }
     return pixels;
 }
+
+std::vector<uint8_t> PageIndexes(const std::string& strPageFile) {
+    std::vector<uint8_t> file = ReadFileBytes(strPageFile);
+    std::vector<uint8_t> page;
+    if (file.size() < 62)
+        return page;
+    uint32_t nOffBits = file[10] | file[11] << 8 | file[12] << 16 | (uint32_t)file[13] << 24;
+    int nBits = file[28] | file[29] << 8;
+    const int cx = 660, cy = 460;
+    size_t nRow = nBits == 1 ? 84 : 660;
+    if (file.size() < nOffBits + nRow * cy)
+        return page;
+    page.resize((size_t)cx * cy);
+    for (int y = 0; y < cy; y++) {
+        const uint8_t* lpRow = &file[nOffBits + nRow * (cy - 1 - y)];
+        for (int x = 0; x < cx; x++)
+            page[(size_t)y * cx + x] =
+                nBits == 1 ? ((lpRow[x / 8] & (0x80 >> (x % 8))) ? 225 : 0) : lpRow[x];
+    }
+    return page;
+}
+
+std::vector<bool> AreaAround(const std::vector<uint8_t>& page, int x, int y) {
+    const int cx = 660, cy = 460;
+    std::vector<bool> area(page.size(), false);
+    uint8_t nValue = page[(size_t)y * cx + x];
+    std::vector<int> stack = {y * cx + x};
+    area[(size_t)y * cx + x] = true;
+    while (!stack.empty()) {
+        int n = stack.back();
+        stack.pop_back();
+        int px = n % cx, py = n / cx;
+        const int dx[] = {1, -1, 0, 0}, dy[] = {0, 0, 1, -1};
+        for (int k = 0; k < 4; k++) {
+            int qx = px + dx[k], qy = py + dy[k];
+            if (qx < 0 || qy < 0 || qx >= cx || qy >= cy)
+                continue;
+            size_t q = (size_t)qy * cx + qx;
+            if (!area[q] && page[q] == nValue) {
+                area[q] = true;
+                stack.push_back((int)q);
+            }
+        }
+    }
+    return area;
+}
+
+int WaitForFillToEnd(HWND hWnd, DWORD dwTimeoutMs) {
+    DWORD dwStart = GetTickCount();
+    int bSeenBusy = FALSE;
+    while (GetTickCount() - dwStart < 1500 && !bSeenBusy) {
+        bSeenBusy = !IsWindowEnabled(hWnd);
+        Sleep(5);
+    }
+    while (bSeenBusy && !IsWindowEnabled(hWnd) && GetTickCount() - dwStart < dwTimeoutMs)
+        Sleep(20);
+    Settle(200);
+    return bSeenBusy;
+}
