@@ -52,17 +52,21 @@ Signal MakeSwoosh() {
     Signal sig(static_cast<size_t>(SecToSamples(0.41)), 0.0);
     CNoise noise(20240611u);
     const int n = static_cast<int>(sig.size());
-    double dLow = 0, dBand = 0;
+    // Two band-pass stages in a row: a rounder band, so the swoosh is airy rather than hissy.
+    double dLow1 = 0, dBand1 = 0, dLow2 = 0, dBand2 = 0;
     for (int i = 0; i < n; i++) {
         const double x = static_cast<double>(i) / n;
-        const double dCentre = 350.0 * std::pow(7.0, std::sin(PI * std::pow(x, 0.8)));
+        const double dCentre = 300.0 * std::pow(6.0, std::sin(PI * std::pow(x, 0.8)));
         const double f = 2 * std::sin(PI * dCentre / SOUND_RATE);
-        const double q = 0.9; // damping: a broad, soft band
-        const double dHigh = noise.Next() - dLow - q * dBand;
-        dBand += f * dHigh;
-        dLow += f * dBand;
+        const double q = 1.0; // damping: a broad band
+        const double dHigh1 = noise.Next() - dLow1 - q * dBand1;
+        dBand1 += f * dHigh1;
+        dLow1 += f * dBand1;
+        const double dHigh2 = dBand1 - dLow2 - q * dBand2;
+        dBand2 += f * dHigh2;
+        dLow2 += f * dBand2;
         const double dEnv = std::pow(std::sin(PI * std::pow(x, 0.7)), 1.5);
-        sig[i] = dBand * dEnv;
+        sig[i] = dBand2 * dEnv;
     }
     Normalise(sig, 1.0);
     Signal shimmer(sig.size(), 0.0);
@@ -88,8 +92,8 @@ std::vector<int16_t> MakeSound(int nSound) {
     if (nSound >= FIRST_FILL_SOUND && nSound <= LAST_FILL_SOUND) {
         sig = MakeFillSignal(nSound);
         AddReverb(sig, 0.18);
-        ApplyFades(sig, 0.002, 0.03);
-        Normalise(sig, 0.55);
+        ApplyFades(sig, 0.002, 0.05);
+        LevelLoudest(sig, 0.2, 0.7);
     } else if (nSound == FILL_LOOP_SOUND) {
         sig = MakeFillLoop();
         Normalise(sig, 0.32);
@@ -100,7 +104,7 @@ std::vector<int16_t> MakeSound(int nSound) {
         sig = MakeSwoosh();
         AddReverb(sig, 0.2);
         ApplyFades(sig, 0.004, 0.03);
-        Normalise(sig, 0.5);
+        LevelLoudest(sig, 0.17, 0.6);
     } else if (nSound == CLICK_SOUND) {
         sig = MakeClick();
         ApplyFades(sig, 0.0005, 0.01);
