@@ -36,15 +36,15 @@ Signal MakeLoopSignal(const LoopTone* aTones, int nTones, int nTremolo, double d
 // Soft purring major chord (about C5 E5 G5 C6) while a colour spreads.
 Signal MakeFillLoop() {
     static const LoopTone aTones[] = {
-        {26, 1.0, 0.8}, {33, 0.8, 0.8}, {39, 0.6, 0.8}, {52, 0.25, 0.5}, {13, 0.35, 0.0}};
-    return MakeLoopSignal(aTones, 5, 1, 0.35);
+        {26, 1.0, 0.5}, {33, 0.8, 0.5}, {39, 0.6, 0.5}, {52, 0.25, 0.3}, {13, 0.35, 0.0}};
+    return MakeLoopSignal(aTones, 5, 1, 0.25);
 }
 
 // Airy shimmering chord (about C5 F5 A5 C6) while the page clears.
 Signal MakeClearLoop() {
     static const LoopTone aTones[] = {
         {26, 0.7, 0.0}, {35, 0.9, 0.3}, {44, 0.8, 0.3}, {52, 0.4, 0.0}, {70, 0.15, 0.0}};
-    return MakeLoopSignal(aTones, 5, 2, 0.5);
+    return MakeLoopSignal(aTones, 5, 1, 0.3);
 }
 
 // A wind-like swoosh: noise through a band-pass that sweeps up and back, with a rising shimmer.
