@@ -327,15 +327,15 @@ std::vector<uint8_t> BuildSong(std::string& strError) {
                    {static_cast<uint8_t>(SONG_TEMPO >> 16), static_cast<uint8_t>(SONG_TEMPO >> 8),
                     static_cast<uint8_t>(SONG_TEMPO)});
     NameTrack(flute, "Flute");
-    SetupChannel(flute, CH_FLUTE, 73, 100, 64);
+    SetupChannel(flute, CH_FLUTE, 73, 112, 64);
     NameTrack(bells, "Glockenspiel");
-    SetupChannel(bells, CH_BELLS, 9, 72, 84);
+    SetupChannel(bells, CH_BELLS, 9, 92, 84);
     NameTrack(marimba, "Marimba");
     SetupChannel(marimba, CH_MARIMBA, 12, 96, 44);
     NameTrack(guitar, "Guitar");
     SetupChannel(guitar, CH_GUITAR, 24, 84, 82);
     NameTrack(bass, "Bass");
-    SetupChannel(bass, CH_BASS, 32, 104, 64);
+    SetupChannel(bass, CH_BASS, 32, 96, 64);
     NameTrack(strings, "Strings");
     SetupChannel(strings, CH_STRINGS, 48, 60, 52);
     NameTrack(drums, "Drums");
