@@ -54,6 +54,16 @@ if(benchmark_FOUND AND NOT TW_FUZZ)
         add_executable(${name} ${src})
         target_link_libraries(${name} PRIVATE twcore benchmark::benchmark)
     endforeach()
+    # The fill benchmark measures the engine against OpenCV's flood fill.
+    find_package(OpenCV QUIET COMPONENTS core imgproc)
+    if(TARGET fill_bench)
+        if(OpenCV_FOUND)
+            target_include_directories(fill_bench PRIVATE ${OpenCV_INCLUDE_DIRS})
+            target_link_libraries(fill_bench PRIVATE ${OpenCV_LIBS})
+        else()
+            set_target_properties(fill_bench PROPERTIES EXCLUDE_FROM_ALL TRUE)
+        endif()
+    endif()
 endif()
 
 # The asset generator writes every bitmap, sound, page file and the song from source.

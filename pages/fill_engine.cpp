@@ -2,6 +2,7 @@
 // count, with their sounds, all through FillHost.
 #include "pages/fill_engine.h"
 
+#include <climits>
 #include <cstring>
 
 #include "pages/pointqueue.h"
@@ -22,47 +23,63 @@ int IsOnPage(const PageBits& page, int x, int y) {
     return x >= 0 && y >= 0 && x < page.nWidth && y < page.nHeight;
 }
 
-// The byte of (x, y), y counted from the top while the rows are stored bottom-up.
-uint8_t* PixelAt(const PageBits& page, int x, int y) {
-    return page.lpBits + x + page.nWidth * (page.nHeight - 1 - y);
-}
+// One queue entry of the colour fill: each edge neighbour, above, below, left, right, that
+// is neither outline nor the colour yet is queued and coloured. A neighbour that gets no
+// queue node is left as it was for another neighbour to reach once nodes come free: short of
+// memory, the front narrows instead of the fill failing.
+struct ColourStep {
+    uint8_t* lpBits;
+    int nWidth, nHeight;
+    uint8_t bColour;
 
-// Colours a neighbour and queues it, unless it is outline or has the colour already. A
-// neighbour that gets no queue node is left as it was for another neighbour to reach once
-// nodes come free: short of memory, the front narrows instead of the fill failing.
-inline void ColourNeighbour(PointQueue& queue, uint8_t* lpPixel, int x, int y, uint8_t bColour) {
-    uint8_t b = *lpPixel;
-    if (b != bOutline && b != bColour && queue.Push(x, y))
-        *lpPixel = bColour;
-}
+    template <class Push> void operator()(int x, int y, Push& push) const {
+        // The rows are stored bottom-up while y counts from the top.
+        uint8_t* lpPixel = lpBits + x + nWidth * (nHeight - 1 - y);
+        if (y > 0)
+            Visit(push, lpPixel + nWidth, x, y - 1);
+        if (y < nHeight - 1)
+            Visit(push, lpPixel - nWidth, x, y + 1);
+        if (x > 0)
+            Visit(push, lpPixel - 1, x - 1, y);
+        if (x < nWidth - 1)
+            Visit(push, lpPixel + 1, x + 1, y);
+    }
+    template <class Push> void Visit(Push& push, uint8_t* lpPixel, int x, int y) const {
+        uint8_t b = *lpPixel;
+        if (b != bOutline && b != bColour && push(x, y))
+            *lpPixel = bColour;
+    }
+};
 
-// One queue entry of the colour fill: above, below, left, right, then drop the entry.
-inline void ColourStep(PointQueue& queue, const PageBits& page, uint8_t bColour) {
-    const PointQueue::Node& pt = queue.Front();
-    const int x = pt.x, y = pt.y, nWidth = page.nWidth;
-    uint8_t* lpPixel = PixelAt(page, x, y);
-    if (y > 0)
-        ColourNeighbour(queue, lpPixel + nWidth, x, y - 1, bColour);
-    if (y < page.nHeight - 1)
-        ColourNeighbour(queue, lpPixel - nWidth, x, y + 1, bColour);
-    if (x > 0)
-        ColourNeighbour(queue, lpPixel - 1, x - 1, y, bColour);
-    if (x < nWidth - 1)
-        ColourNeighbour(queue, lpPixel + 1, x + 1, y, bColour);
-    queue.Pop();
-}
+// One queue entry of the clearing wave: each neighbour not yet visited is marked, queued and,
+// unless it is outline, blanked. Without a queue node it stays unvisited, as above.
+struct ClearStep {
+    const PageBits& page;
+    uint8_t* lpMarks;
+    int& xCur;
+    int& yCur;
 
-// Marks a neighbour visited and queues it the first time the wave reaches it, blanking it
-// unless it is outline. Without a queue node it stays unvisited, like a colour neighbour.
-inline void ClearNeighbour(PointQueue& queue, const PageBits& page, uint8_t* lpMarks, int x,
-                           int y) {
-    const int nAt = x + page.nWidth * (page.nHeight - 1 - y);
-    if (lpMarks[nAt] == bBlank || !queue.Push(x, y))
-        return;
-    lpMarks[nAt] = bBlank;
-    if (page.lpBits[nAt] != bOutline)
-        page.lpBits[nAt] = bBlank;
-}
+    template <class Push> void operator()(int x, int y, Push& push) const {
+        xCur = x;
+        yCur = y;
+        if (y > 0)
+            Visit(push, x, y - 1);
+        if (y < page.nHeight - 1)
+            Visit(push, x, y + 1);
+        if (x > 0)
+            Visit(push, x - 1, y);
+        if (x < page.nWidth - 1)
+            Visit(push, x + 1, y);
+    }
+    template <class Push> void Visit(Push& push, int x, int y) const {
+        const int nAt = x + page.nWidth * (page.nHeight - 1 - y);
+        if (lpMarks[nAt] == bBlank || !push(x, y))
+            return;
+        lpMarks[nAt] = bBlank;
+        if (page.lpBits[nAt] != bOutline)
+            page.lpBits[nAt] = bBlank;
+    }
+};
 
 // The frame clock and the looping sound shared by both fills.
 class FramePacer {
@@ -122,29 +139,23 @@ class IdlePump {
 long FloodColour(const PageBits& page, int x, int y, int nColour) {
     if (!IsValidPage(page) || !IsOnPage(page, x, y) || nColour < 1 || nColour > 255)
         return 0;
-    const uint8_t bColour = static_cast<uint8_t>(nColour);
-    long nEntries = 0;
     PointQueue queue(x, y);
-    while (!queue.IsEmpty()) {
-        ColourStep(queue, page, bColour);
-        nEntries++;
-    }
-    return nEntries;
+    const ColourStep step = {page.lpBits, page.nWidth, page.nHeight, static_cast<uint8_t>(nColour)};
+    return queue.Drain(LONG_MAX, step);
 }
 
 long ColourFillOn(FillHost& host, const PageBits& page, int x, int y, int nColour) {
     if (!IsValidPage(page) || !IsOnPage(page, x, y) || nColour < 1 || nColour > 255)
         return 0;
-    const uint8_t bColour = static_cast<uint8_t>(nColour);
     host.PlaySoundOnce(PickFillSound(IDW_FILL_FIRST, IDW_FILL_LAST));
     FramePacer pacer(host);
     IdlePump pump;
     // The seed goes in uncoloured; it takes the colour when a neighbour reaches it.
     PointQueue queue(x, y);
+    const ColourStep step = {page.lpBits, page.nWidth, page.nHeight, static_cast<uint8_t>(nColour)};
     long nEntries = 0;
     int nFrame = 0;
-    while (!queue.IsEmpty()) {
-        ColourStep(queue, page, bColour);
+    while (queue.Drain(1, step)) {
         nEntries++;
         if (++nFrame >= FILL_FRAME_ENTRIES) {
             nFrame = 0;
@@ -166,24 +177,12 @@ long ClearFillOn(FillHost& host, const PageBits& page, uint8_t* lpMarks) {
     int xMark = xCur, yMark = yCur;
     // The seed is not marked, so the wave comes back to it once: it is visited twice.
     PointQueue queue(xCur, yCur);
+    const ClearStep step = {page, lpMarks, xCur, yCur};
     long nEntries = 0;
     while (!queue.IsEmpty()) {
         // A frame ends after the first position six diagonals beyond the last frame's end.
-        while (!queue.IsEmpty() && xCur + yCur < xMark + yMark + CLEAR_FRAME_STEP) {
-            const PointQueue::Node& pt = queue.Front();
-            xCur = pt.x;
-            yCur = pt.y;
-            if (yCur > 0)
-                ClearNeighbour(queue, page, lpMarks, xCur, yCur - 1);
-            if (yCur < page.nHeight - 1)
-                ClearNeighbour(queue, page, lpMarks, xCur, yCur + 1);
-            if (xCur > 0)
-                ClearNeighbour(queue, page, lpMarks, xCur - 1, yCur);
-            if (xCur < page.nWidth - 1)
-                ClearNeighbour(queue, page, lpMarks, xCur + 1, yCur);
-            queue.Pop();
-            nEntries++;
-        }
+        while (!queue.IsEmpty() && xCur + yCur < xMark + yMark + CLEAR_FRAME_STEP)
+            nEntries += queue.Drain(1, step);
         xMark = xCur;
         yMark = yCur;
         pacer.Frame(IDW_CLEAR_LOOP);

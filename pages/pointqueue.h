@@ -59,6 +59,12 @@ class PointQueue {
         }
     }
 
+    // Takes up to nMax positions from the oldest on: fnStep(x, y, push) may queue positions
+    // with push(x, y), which is false when no node could be had, then the position is
+    // dropped. Returns how many were taken. The links stay in locals meanwhile, since every
+    // page byte the step writes could otherwise alias them and force them back to memory.
+    template <class Step> long Drain(long nMax, Step fnStep);
+
   private:
     struct Block;
     int GrowFreeList();
@@ -69,3 +75,40 @@ class PointQueue {
     Node* lpFree = nullptr; // nodes ready for reuse
     Block* lpBlocks = nullptr;
 };
+
+template <class Step> long PointQueue::Drain(long nMax, Step fnStep) {
+    Node* lpOldest = lpHead;
+    Node* lpNewest = lpTail;
+    Node* lpSpare = lpFree;
+    // Only called while a position is being taken, so the queue is never empty here.
+    auto push = [&](int32_t x, int32_t y) -> int {
+        if (lpSpare == nullptr) {
+            lpFree = nullptr;
+            if (!GrowFreeList())
+                return 0;
+            lpSpare = lpFree;
+        }
+        Node* lpNode = lpSpare;
+        lpSpare = lpNode->lpNext;
+        lpNode->lpNext = nullptr;
+        lpNode->x = x;
+        lpNode->y = y;
+        lpNewest->lpNext = lpNode;
+        lpNewest = lpNode;
+        return 1;
+    };
+    long nTaken = 0;
+    while (lpOldest != nullptr && nTaken < nMax) {
+        fnStep(lpOldest->x, lpOldest->y, push);
+        Node* lpNode = lpOldest;
+        lpOldest = lpNode->lpNext;
+        lpNode->lpNext = lpSpare;
+        lpSpare = lpNode;
+        nTaken++;
+    }
+    lpHead = lpOldest;
+    lpTail = lpOldest != nullptr ? lpNewest : nullptr;
+    lpWork = nullptr;
+    lpFree = lpSpare;
+    return nTaken;
+}

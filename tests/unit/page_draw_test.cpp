@@ -89,9 +89,8 @@ TEST_F(DrawTarget, EightBitPageShowsItsOwnColours) {
     DrawPage(hdc);
     for (int x : {0, 1, 100, 659})
         for (int y : {0, 5, 459}) {
-            int i = ColourPicture(x, y);
-            const PageRgbQuad& q = bmiPage.bmiColors[i];
-            EXPECT_EQ(q.rgbRed, i * 3 % 256);
+            int i = ColourPicture(x, y); // the file's colour i has red 3 i
+            EXPECT_EQ(GetRValue(At(70 + x, 70 + y)), i * 3 % 256) << x << "," << y;
             EXPECT_EQ(At(70 + x, 70 + y), TableColour(i)) << x << "," << y;
         }
 }

@@ -36,15 +36,15 @@ Signal MakeLoopSignal(const LoopTone* aTones, int nTones, int nTremolo, double d
 // Soft purring major chord (about C5 E5 G5 C6) while a colour spreads.
 Signal MakeFillLoop() {
     static const LoopTone aTones[] = {
-        {26, 1.0, 0.8}, {33, 0.8, 0.8}, {39, 0.6, 0.8}, {52, 0.25, 0.5}, {13, 0.35, 0.0}};
-    return MakeLoopSignal(aTones, 5, 1, 0.35);
+        {26, 1.0, 0.5}, {33, 0.8, 0.5}, {39, 0.6, 0.5}, {52, 0.25, 0.3}, {13, 0.35, 0.0}};
+    return MakeLoopSignal(aTones, 5, 1, 0.25);
 }
 
 // Airy shimmering chord (about C5 F5 A5 C6) while the page clears.
 Signal MakeClearLoop() {
     static const LoopTone aTones[] = {
         {26, 0.7, 0.0}, {35, 0.9, 0.3}, {44, 0.8, 0.3}, {52, 0.4, 0.0}, {70, 0.15, 0.0}};
-    return MakeLoopSignal(aTones, 5, 2, 0.5);
+    return MakeLoopSignal(aTones, 5, 1, 0.3);
 }
 
 // A wind-like swoosh: noise through a band-pass that sweeps up and back, with a rising shimmer.
@@ -52,17 +52,21 @@ Signal MakeSwoosh() {
     Signal sig(static_cast<size_t>(SecToSamples(0.41)), 0.0);
     CNoise noise(20240611u);
     const int n = static_cast<int>(sig.size());
-    double dLow = 0, dBand = 0;
+    // Two band-pass stages in a row: a rounder band, so the swoosh is airy rather than hissy.
+    double dLow1 = 0, dBand1 = 0, dLow2 = 0, dBand2 = 0;
     for (int i = 0; i < n; i++) {
         const double x = static_cast<double>(i) / n;
-        const double dCentre = 350.0 * std::pow(7.0, std::sin(PI * std::pow(x, 0.8)));
+        const double dCentre = 300.0 * std::pow(6.0, std::sin(PI * std::pow(x, 0.8)));
         const double f = 2 * std::sin(PI * dCentre / SOUND_RATE);
-        const double q = 0.9; // damping: a broad, soft band
-        const double dHigh = noise.Next() - dLow - q * dBand;
-        dBand += f * dHigh;
-        dLow += f * dBand;
+        const double q = 1.0; // damping: a broad band
+        const double dHigh1 = noise.Next() - dLow1 - q * dBand1;
+        dBand1 += f * dHigh1;
+        dLow1 += f * dBand1;
+        const double dHigh2 = dBand1 - dLow2 - q * dBand2;
+        dBand2 += f * dHigh2;
+        dLow2 += f * dBand2;
         const double dEnv = std::pow(std::sin(PI * std::pow(x, 0.7)), 1.5);
-        sig[i] = dBand * dEnv;
+        sig[i] = dBand2 * dEnv;
     }
     Normalise(sig, 1.0);
     Signal shimmer(sig.size(), 0.0);
@@ -88,8 +92,8 @@ std::vector<int16_t> MakeSound(int nSound) {
     if (nSound >= FIRST_FILL_SOUND && nSound <= LAST_FILL_SOUND) {
         sig = MakeFillSignal(nSound);
         AddReverb(sig, 0.18);
-        ApplyFades(sig, 0.002, 0.03);
-        Normalise(sig, 0.55);
+        ApplyFades(sig, 0.002, 0.05);
+        LevelLoudest(sig, 0.2, 0.7);
     } else if (nSound == FILL_LOOP_SOUND) {
         sig = MakeFillLoop();
         Normalise(sig, 0.32);
@@ -100,7 +104,7 @@ std::vector<int16_t> MakeSound(int nSound) {
         sig = MakeSwoosh();
         AddReverb(sig, 0.2);
         ApplyFades(sig, 0.004, 0.03);
-        Normalise(sig, 0.5);
+        LevelLoudest(sig, 0.17, 0.6);
     } else if (nSound == CLICK_SOUND) {
         sig = MakeClick();
         ApplyFades(sig, 0.0005, 0.01);

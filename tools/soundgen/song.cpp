@@ -5,6 +5,7 @@
 #include "song_score.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -154,22 +155,40 @@ void AddStrums(CTrackBuilder& track, uint32_t dwStart, const std::vector<Chord>&
     }
 }
 
-// Bass: root and fifth, with a step through the third at the end of a whole bar.
-void AddBass(CTrackBuilder& track, uint32_t dwStart, const std::vector<Chord>& vChords) {
-    for (const Chord& chord : vChords) {
+// Bass: root and fifth; a whole bar walks on its last beats toward the next chord's root, so
+// the line leads on instead of jumping.
+void AddBass(CTrackBuilder& track, uint32_t dwStart, const std::vector<Chord>& vChords,
+             int nNextRoot) {
+    for (size_t i = 0; i < vChords.size(); i++) {
+        const Chord& chord = vChords[i];
         const int nRoot = NoteAbove(chord.nRoot, 40);
-        const int nFifth = nRoot + 7;
-        const int nThird = nRoot + (chord.bMinor ? 3 : 4);
         const uint32_t t = dwStart + chord.dwTick;
-        if (chord.dwLength == BAR) {
+        if (chord.dwLength != BAR) {
             track.Note(t, 420, CH_BASS, nRoot, 92);
-            track.Note(t + 720, 200, CH_BASS, nRoot, 70);
-            track.Note(t + 960, 420, CH_BASS, nFifth, 82);
-            track.Note(t + 1440, 420, CH_BASS, nThird, 76);
-        } else {
-            track.Note(t, 420, CH_BASS, nRoot, 92);
-            track.Note(t + 480, 420, CH_BASS, nFifth, 78);
+            track.Note(t + 480, 420, CH_BASS, nRoot + 7, 78);
+            continue;
         }
+        const int nTarget =
+            NoteAbove(i + 1 < vChords.size() ? vChords[i + 1].nRoot : nNextRoot, 40);
+        // The fifth above or below, whichever is nearer the next root but not on it...
+        int nFifth =
+            std::abs(nRoot + 7 - nTarget) <= std::abs(nRoot - 5 - nTarget) ? nRoot + 7 : nRoot - 5;
+        if (nFifth == nTarget)
+            nFifth = nFifth == nRoot + 7 ? nRoot - 5 : nRoot + 7;
+        // ...then the chord tone near it that is nearest the next root.
+        int nLead = nFifth;
+        for (int nOctave : {-12, 0, 12}) {
+            for (int nTone : {nRoot, nRoot + (chord.bMinor ? 3 : 4), nRoot + 7}) {
+                nTone += nOctave;
+                if (nTone != nTarget && nTone != nFifth && std::abs(nTone - nFifth) <= 5 &&
+                    std::abs(nTone - nTarget) < std::abs(nLead - nTarget))
+                    nLead = nTone;
+            }
+        }
+        track.Note(t, 420, CH_BASS, nRoot, 92);
+        track.Note(t + 720, 200, CH_BASS, nRoot, 70);
+        track.Note(t + 960, 420, CH_BASS, nFifth, 82);
+        track.Note(t + 1440, 420, CH_BASS, nLead, 76);
     }
 }
 
@@ -308,27 +327,34 @@ std::vector<uint8_t> BuildSong(std::string& strError) {
                    {static_cast<uint8_t>(SONG_TEMPO >> 16), static_cast<uint8_t>(SONG_TEMPO >> 8),
                     static_cast<uint8_t>(SONG_TEMPO)});
     NameTrack(flute, "Flute");
-    SetupChannel(flute, CH_FLUTE, 73, 100, 64);
+    SetupChannel(flute, CH_FLUTE, 73, 112, 64);
     NameTrack(bells, "Glockenspiel");
-    SetupChannel(bells, CH_BELLS, 9, 72, 84);
+    SetupChannel(bells, CH_BELLS, 9, 92, 84);
     NameTrack(marimba, "Marimba");
     SetupChannel(marimba, CH_MARIMBA, 12, 96, 44);
     NameTrack(guitar, "Guitar");
     SetupChannel(guitar, CH_GUITAR, 24, 84, 82);
     NameTrack(bass, "Bass");
-    SetupChannel(bass, CH_BASS, 32, 104, 64);
+    SetupChannel(bass, CH_BASS, 32, 96, 64);
     NameTrack(strings, "Strings");
     SetupChannel(strings, CH_STRINGS, 48, 60, 52);
     NameTrack(drums, "Drums");
     SetupChannel(drums, CH_DRUMS, -1, 80, 64);
 
+    // All chords first: the bass of each section leads into the next one, the last into the first.
+    std::vector<std::vector<Chord>> vSectionChords(SONG_SECTION_COUNT);
+    for (int i = 0; i < SONG_SECTION_COUNT; i++) {
+        if (!ParseChords(SONG_SECTIONS[i].lpszChords, vSectionChords[i], strError)) {
+            strError = std::string(SONG_SECTIONS[i].lpszName) + ": " + strError;
+            return {};
+        }
+    }
     uint32_t dwStart = 0;
     for (int i = 0; i < SONG_SECTION_COUNT; i++) {
         const SongSection& sec = SONG_SECTIONS[i];
-        std::vector<Chord> vChords;
+        const std::vector<Chord>& vChords = vSectionChords[i];
         std::vector<ScoreNote> vFlute, vBells, vMarimba;
-        if (!ParseChords(sec.lpszChords, vChords, strError) ||
-            !ParseTune(sec.lpszFlute, vFlute, strError) ||
+        if (!ParseTune(sec.lpszFlute, vFlute, strError) ||
             !ParseTune(sec.lpszBells, vBells, strError) ||
             !ParseTune(sec.lpszMarimba, vMarimba, strError)) {
             strError = std::string(sec.lpszName) + ": " + strError;
@@ -341,7 +367,7 @@ std::vector<uint8_t> BuildSong(std::string& strError) {
         if (sec.bArpeggio)
             AddBrokenChords(marimba, dwStart, vChords);
         AddStrums(guitar, dwStart, vChords);
-        AddBass(bass, dwStart, vChords);
+        AddBass(bass, dwStart, vChords, vSectionChords[(i + 1) % SONG_SECTION_COUNT][0].nRoot);
         if (sec.bPad)
             AddPad(strings, dwStart, vChords);
         AddDrums(drums, dwStart, nBars, sec.nDrums, i > 0);

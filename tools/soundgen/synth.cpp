@@ -71,7 +71,7 @@ void AddBell(Signal& sig, double dStart, double dFreq, double dAmp) {
     const int nAttack = SecToSamples(0.002);
     for (int i = 0; nStart + i < nSize; i++) {
         const double t = static_cast<double>(i) / SOUND_RATE;
-        const double dIndex = 1.6 * std::exp(-t / 0.06);
+        const double dIndex = 1.1 * std::exp(-t / 0.06);
         const double dEnv = dAmp * std::exp(-t / 0.35) * AttackGain(i, nAttack);
         const double dMod = dIndex * std::sin(2 * PI * dFreq * dRatio * t);
         if (nStart + i >= 0)
@@ -196,6 +196,24 @@ void Normalise(Signal& sig, double dPeak) {
         return;
     for (double& d : sig)
         d *= dPeak / dMax;
+}
+
+void LevelLoudest(Signal& sig, double dRms, double dMaxPeak) {
+    const size_t nWindow = std::min(sig.size(), static_cast<size_t>(SecToSamples(0.1)));
+    double dSum = 0, dLoudest = 0, dMax = 0;
+    for (size_t i = 0; i < sig.size(); i++) {
+        dSum += sig[i] * sig[i];
+        if (i >= nWindow)
+            dSum -= sig[i - nWindow] * sig[i - nWindow];
+        dLoudest = std::max(dLoudest, dSum);
+        dMax = std::max(dMax, std::fabs(sig[i]));
+    }
+    if (nWindow == 0 || dLoudest <= 0)
+        return;
+    double dGain = dRms / std::sqrt(dLoudest / static_cast<double>(nWindow));
+    dGain = std::min(dGain, dMaxPeak / dMax);
+    for (double& d : sig)
+        d *= dGain;
 }
 
 std::vector<int16_t> ToPcm16(const Signal& sig) {

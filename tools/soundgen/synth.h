@@ -50,5 +50,8 @@ void AddReverb(Signal& sig, double dWet);
 void ApplyFades(Signal& sig, double dIn, double dOut);
 // Scales so the largest magnitude equals dPeak (full scale is 1).
 void Normalise(Signal& sig, double dPeak);
+// Scales so the loudest 100 ms has the RMS dRms, as the ear judges short sounds by their
+// loudest moment, but never lets the peak pass dMaxPeak.
+void LevelLoudest(Signal& sig, double dRms, double dMaxPeak);
 // Rounds to 16-bit samples, saturating outside -1..1.
 std::vector<int16_t> ToPcm16(const Signal& sig);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <set>
 
 namespace {
@@ -40,12 +41,12 @@ uint32_t Be(const uint8_t* p, int nBytes) {
     return dw;
 }
 
-bool CheckTrack(const uint8_t* pData, uint32_t cbData, bool bFirst, SmfSummary& summary,
+bool CheckTrack(const uint8_t* pData, uint32_t cbData, int nTrack, SmfSummary& summary,
                 SmfTrackSummary& track, std::string& strError) {
     Cursor cur = {pData, pData + cbData};
     int nStatus = 0;
     uint32_t dwTick = 0;
-    std::multiset<int> sSounding; // channel * 128 + note
+    std::multimap<int, uint32_t> mSounding; // channel * 128 + note -> start tick
     std::set<int> sChannels;
     for (;;) {
         const long nDelta = cur.VarLen();
@@ -66,7 +67,7 @@ bool CheckTrack(const uint8_t* pData, uint32_t cbData, bool bFirst, SmfSummary& 
                 if (cur.Byte() != 0 || cur.p != cur.pEnd)
                     return strError = "bytes after end-of-track", false;
                 track.dwEndTick = dwTick;
-                track.nHangingNotes = static_cast<int>(sSounding.size());
+                track.nHangingNotes = static_cast<int>(mSounding.size());
                 track.vChannels.assign(sChannels.begin(), sChannels.end());
                 return true;
             }
@@ -81,7 +82,7 @@ bool CheckTrack(const uint8_t* pData, uint32_t cbData, bool bFirst, SmfSummary& 
             if (nLen < 0)
                 return strError = "meta length", false;
             if (nType == 0x51) {
-                if (nLen != 3 || !bFirst)
+                if (nLen != 3 || nTrack != 0)
                     return strError = "tempo event must be 3 bytes in track 0", false;
                 if (cur.pEnd - cur.p < 3)
                     return strError = "tempo data", false;
@@ -121,13 +122,14 @@ bool CheckTrack(const uint8_t* pData, uint32_t cbData, bool bFirst, SmfSummary& 
             return strError = "second data byte", false;
         const int nKey = nChannel * 128 + nData1;
         if (nKind == 0x90 && nData2 > 0) {
-            sSounding.insert(nKey);
+            mSounding.insert({nKey, dwTick});
             track.nNotesOn++;
         } else if (nKind == 0x80 || nKind == 0x90) {
-            auto it = sSounding.find(nKey);
-            if (it == sSounding.end())
+            auto it = mSounding.find(nKey);
+            if (it == mSounding.end())
                 return strError = "note-off without its note", false;
-            sSounding.erase(it);
+            summary.vNotes.push_back({nTrack, nChannel, nData1, it->second, dwTick});
+            mSounding.erase(it);
         }
     }
 }
@@ -154,7 +156,7 @@ bool CheckSmf(const std::vector<uint8_t>& vFile, SmfSummary& summary, std::strin
         if (cbData > cb - nPos - 8)
             return strError = "track chunk " + std::to_string(i) + " runs past the file", false;
         SmfTrackSummary track;
-        if (!CheckTrack(p + nPos + 8, cbData, i == 0, summary, track, strError)) {
+        if (!CheckTrack(p + nPos + 8, cbData, i, summary, track, strError)) {
             strError = "track " + std::to_string(i) + ": " + strError;
             return false;
         }

@@ -19,11 +19,20 @@ struct SmfTrackSummary {
     int nLongMeta = 0; // meta events of types 0x07..0x7E with a length of 128 or more
 };
 
+struct SmfNote {
+    int nTrack;
+    int nChannel;
+    int nKey;
+    uint32_t dwOn; // ticks
+    uint32_t dwOff;
+};
+
 struct SmfSummary {
     int nFormat = 0;
     int nDivision = 0;
     std::vector<SmfTempo> vTempos; // tempo events of track 0
     std::vector<SmfTrackSummary> vTracks;
+    std::vector<SmfNote> vNotes; // every finished note, track by track
 };
 
 // Checks every byte; false with a reason on the first fault.

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 struct CheckedSong {
@@ -72,6 +75,29 @@ TEST(Song, EveryInstrumentIsChosenAndDrumsUseChannel10) {
             EXPECT_EQ(track.nProgramsAtStart, 1);
     }
     EXPECT_TRUE(bDrums);
+}
+
+TEST(Song, InstrumentsNeverRubASemitoneApartForLong) {
+    ASSERT_TRUE(Song().bValid) << Song().strError;
+    // Passing notes may brush against a chord; a held clash means a wrong note or chord.
+    const uint32_t dwLong = SONG_DIVISION * 3 / 4;
+    const std::vector<SmfNote>& v = Song().summary.vNotes;
+    int nClashes = 0;
+    for (size_t a = 0; a < v.size(); a++) {
+        for (size_t b = a + 1; b < v.size(); b++) {
+            if (v[a].nChannel == 9 || v[b].nChannel == 9 || v[a].nTrack == v[b].nTrack)
+                continue;
+            const uint32_t dwFrom = std::max(v[a].dwOn, v[b].dwOn);
+            const uint32_t dwTo = std::min(v[a].dwOff, v[b].dwOff);
+            const int nInterval = std::abs(v[a].nKey - v[b].nKey) % 12;
+            if (dwTo > dwFrom && dwTo - dwFrom >= dwLong && (nInterval == 1 || nInterval == 11)) {
+                ADD_FAILURE() << "keys " << v[a].nKey << " and " << v[b].nKey << " at tick "
+                              << dwFrom;
+                if (++nClashes > 10)
+                    return;
+            }
+        }
+    }
 }
 
 TEST(SongScore, TunesReadWithDottedNotesSharpsAndRests) {
