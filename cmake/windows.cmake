@@ -133,6 +133,7 @@ gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
     PROPERTIES TIMEOUT 180 LABELS e2e RUN_SERIAL TRUE)
 
 add_executable(twkeeper WIN32 ${CMAKE_SOURCE_DIR}/tests/keeper.cpp)
+target_link_libraries(twkeeper PRIVATE winmm)
 target_link_options(twkeeper PRIVATE ${TW_STATIC_LINK})
 
 # The images themselves: 32-bit PE for the shipped program, and a shared .shr section in both.

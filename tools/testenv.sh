@@ -51,8 +51,16 @@ tw_session_start() {
     # Wine's service processes inherit the first process's stdio: give them nothing to hold open.
     wine cmd /c exit </dev/null >/dev/null 2>&1
     if [ -n "${TW_KEEPER_EXE:-}" ] && [ -f "$TW_KEEPER_EXE" ]; then
-        wine "$TW_KEEPER_EXE" </dev/null >/dev/null 2>&1 &
+        local ready=$state/keeper-ready.$$
+        rm -f "$ready"
+        wine "$TW_KEEPER_EXE" "Z:$(echo "$ready" | sed 's|/|\\|g')" </dev/null >/dev/null 2>&1 &
         TW_KEEPER_PID=$!
+        for i in $(seq 1 300); do
+            [ -e "$ready" ] && break
+            sleep 0.1
+        done
+        [ -e "$ready" ] || tw_log "the keeper did not report ready; going on"
+        rm -f "$ready"
     fi
     tw_log "session: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
 }

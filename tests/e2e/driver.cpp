@@ -394,3 +394,15 @@ int WaitForFillToEnd(HWND hWnd, DWORD dwTimeoutMs) {
     Settle(200);
     return bSeenBusy;
 }
+
+void MouseDown(int x, int y) {
+    SendMouse(x, y, 0);
+    Sleep(30);
+    SendMouse(x, y, MOUSEEVENTF_LEFTDOWN);
+}
+
+void MouseUp(int x, int y) {
+    SendMouse(x, y, 0);
+    Sleep(30);
+    SendMouse(x, y, MOUSEEVENTF_LEFTUP);
+}

@@ -96,3 +96,5 @@ std::vector<bool> AreaAround(const std::vector<uint8_t>& page, int x, int y);
 // Waits until the window has been busy (disabled) and is enabled again: a fill or a clear.
 // Returns TRUE when the window was seen disabled.
 int WaitForFillToEnd(HWND hWnd, DWORD dwTimeoutMs = 30000);
+void MouseDown(int x, int y);
+void MouseUp(int x, int y);
