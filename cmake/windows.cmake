@@ -153,3 +153,8 @@ target_include_directories(twdemo PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(twdemo PRIVATE TW_DIST_DIR="${TW_DIST_WIN}" TW_BUILD_DIR="${TW_BUILD_WIN}")
 target_link_libraries(twdemo PRIVATE gdi32 user32 kernel32)
 target_link_options(twdemo PRIVATE ${TW_STATIC_LINK})
+
+# Timings under Wine, run by hand with tools/bench-wine.sh.
+add_executable(screen_bench ${CMAKE_SOURCE_DIR}/tests/bench_win/screen_bench.cpp ${TW_RC})
+target_link_libraries(screen_bench PRIVATE twapp twlog ${TW_STATIC_LINK})
+target_link_options(screen_bench PRIVATE ${TW_STATIC_LINK})

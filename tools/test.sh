@@ -12,6 +12,9 @@ if [ -f build/host/CTestTestfile.cmake ]; then
     ctest --test-dir build/host --output-on-failure -j2
 fi
 
+# The parsers of untrusted files, fuzzed with sanitizers for a bounded time.
+bash tools/run-fuzzers.sh "${TW_FUZZ_SECONDS:-30}"
+
 source tools/testenv.sh
 export TW_KEEPER_EXE=$root/build/win64/twkeeper.exe
 trap tw_session_stop EXIT
