@@ -27,21 +27,29 @@ int main(int argc, char** argv) {
     Settle(2000);
     Shot(strOut, "02-colouring.bmp");
 
-    // Choose colours and colour a few areas of the page.
-    static const struct {
-        int xSwatch, ySwatch, xPage, yPage;
-    } steps[] = {{12 + 22, 186 + 22, 400, 300}, {743 + 22, 288 + 22, 200, 150},
-                 {62 + 22, 543 + 22, 600, 450}, {743 + 22, 492 + 22, 150, 460}};
-    for (const auto& s : steps) {
-        Click(s.xSwatch, s.ySwatch);
-        Settle(300);
-        Click(s.xPage, s.yPage);
-        Settle(2500);
+    // Bright colours from the second palette page, then a few areas of each page coloured.
+    static const int idSwatches[] = {2010, 2030, 2019, 2026, 2013, 2033, 2016, 2023};
+    static const POINT ptAreas[] = {{400, 300}, {200, 150}, {600, 450}, {150, 460},
+                                    {500, 120}, {300, 480}, {650, 300}, {120, 250}};
+    static const char* const szShots[] = {"03-bat.bmp", "04-bushbaby.bmp", "05-kiwi.bmp",
+                                          "06-snail.bmp", "07-walrus.bmp"};
+    for (int nPage = 0; nPage < 5; nPage++) {
+        for (int i = 0; i < 8; i++) {
+            int id = idSwatches[(i + nPage * 3) % 8];
+            int n = id - 2008;
+            static const int xBottom[9] = {62, 114, 165, 216, 539, 590, 641, 692, 743};
+            POINT ptSwatch = n < 10   ? POINT{12 + 22, 84 + 51 * n + 22}
+                             : n < 19 ? POINT{xBottom[n - 10] + 22, 543 + 22}
+                                      : POINT{743 + 22, 492 - 51 * (n - 19) + 22};
+            Click(ptSwatch.x, ptSwatch.y);
+            Settle(200);
+            Click(ptAreas[i].x, ptAreas[i].y);
+            Settle(1800);
+        }
+        Shot(strOut, szShots[nPage]);
+        PressKey(VK_NEXT);
+        Settle(1500);
     }
-    Shot(strOut, "03-coloured.bmp");
-    PressKey(VK_NEXT);
-    Settle(2000);
-    Shot(strOut, "04-next-page.bmp");
     PressKey('Q');
     DWORD dwCode = 0;
     if (!program.WaitExit(10000, &dwCode)) {
