@@ -2,3 +2,4 @@
 # Each area of the folder lists its own files.
 include(${CMAKE_CURRENT_LIST_DIR}/page_sources.cmake OPTIONAL)
 include(${CMAKE_CURRENT_LIST_DIR}/fill_sources.cmake OPTIONAL)
+include(${CMAKE_CURRENT_LIST_DIR}/interaction_sources.cmake OPTIONAL)

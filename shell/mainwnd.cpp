@@ -2,6 +2,10 @@
 #include "shell/mainwnd.h"
 #include "shell/app.h"
 #include "shell/paint.h"
+#include "music/music.h"
+#include "pages/interaction.h"
+#include "pages/page.h"
+#include "pages/sound.h"
 #include "ui/controlbar.h"
 
 int nScreenMode = MODE_INTRO_FIRST;
@@ -18,6 +22,7 @@ static const DWORD nEchoMs = 125;
 
 // Runs inside CreateWindowEx, before hWndMain is set.
 static LRESULT OnCreate() {
+    BuildPalette();
     hArrowCursor = LoadCursorA(NULL, IDC_ARROW);
     hEditCursor = LoadCursorA(hInst, "EditCursor");
     hWaitCursor = LoadCursorA(NULL, IDC_WAIT);
@@ -43,6 +48,7 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         DestroyWindow(hWnd);
         return 0;
     case WM_ACTIVATEAPP:
+        MusicCtl.OnActivateApp(wParam);
         return 0;
     case WM_SETCURSOR:
         SetCursor(hCurCursor);
@@ -65,7 +71,7 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
             SetFocus(hWnd);
         return UpdateCursor(lParam);
     case WM_LBUTTONDOWN:
-        return 0;
+        return bBusy ? 0 : OnPageClick(hWnd, wParam, lParam);
     case UM_CREATECONTROLS:
         return CreateControlBar(hWnd);
     case UM_CREATEINTROOK:
@@ -144,6 +150,7 @@ static void RedrawButton(HWND hButton) {
 
 static LRESULT OnPalettePage(int id) {
     int idOld = idCurPalettePage;
+    PlaySoundOnce(IDW_CLICK);
     idCurPalettePage = id;
     nPaletteBase = (id - IDC_PALETTE_FIRST) * 28;
     nCurColour = idCurSwatch - 2007 + nPaletteBase;
@@ -155,6 +162,7 @@ static LRESULT OnPalettePage(int id) {
 
 static LRESULT OnSwatch(int id) {
     int idOld = idCurSwatch;
+    PlaySoundOnce(IDW_CLICK);
     idCurSwatch = id;
     nCurColour = id - 2007 + nPaletteBase;
     RedrawButton(SwatchButtons[idOld - IDC_SWATCH_FIRST].hWnd);
@@ -170,6 +178,8 @@ static LRESULT OnIntroOk(HWND hWnd) {
 }
 
 static LRESULT OnQuit(HWND hWnd) {
+    MusicCtl.Shutdown();
+    SavePage(PageFiles[nCurPage]);
     PostMessageA(hWnd, WM_CLOSE, 0, 0);
     return 0;
 }
@@ -185,6 +195,12 @@ LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam) {
         return OnQuit(hWnd);
     case IDC_INTROOK:
         return OnIntroOk(hWnd);
+    case IDC_CLEAR:
+        return OnClearPage(hWnd);
+    case IDC_UP:
+        return OnPrevPage(hWnd);
+    case IDC_DOWN:
+        return OnNextPage(hWnd);
     }
     return DefWindowProcA(hWnd, WM_COMMAND, wParam, lParam);
 }

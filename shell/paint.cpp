@@ -2,6 +2,7 @@
 #include "shell/paint.h"
 #include "shell/app.h"
 #include "shell/mainwnd.h"
+#include "pages/page.h"
 #include "ui/controlbar.h"
 
 int DrawBitmapAt(HDC hdc, const char* lpszName, int x, int y) {
@@ -57,6 +58,8 @@ static void DrawColouringScreen(HWND hWnd, HDC hdcScreen) {
     {
         COffscreen offscreen(hdcScreen, 800, 600);
         DrawBorder(offscreen.Hdc());
+        DrawPage(offscreen.Hdc());
+        DrawPageTitle(offscreen.Hdc());
         offscreen.BlitTo(hdcScreen, 0, 0);
         EnableWindow(hWndMain, TRUE);
         PurgeInput(hWndMain);
@@ -80,6 +83,7 @@ LRESULT OnPaint(HWND hWnd) {
     if (nScreenMode == MODE_INTRO_CLOSING) {
         nScreenMode = MODE_COLORING;
         PostMessageA(hWndMain, UM_CREATECONTROLS, 0, 0);
+        LoadFirstPage();
     }
     return 0;
 }

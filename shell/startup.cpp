@@ -4,6 +4,8 @@
 #include "shell/mainwnd.h"
 #include "shell/oneinstance.h"
 #include "shell/seams.h"
+#include "pages/page.h"
+#include "pages/sound_win.h"
 #include "ui/controlbar.h"
 
 HINSTANCE hInst = NULL;
@@ -49,12 +51,15 @@ int InitInstance(HINSTANCE hInstance, int nCmdShow) {
 
     EnterFullScreen();
     SetLowMemoryHandler(LowMemoryHandler);
+    if (!AllocPageBuffers())
+        return FALSE;
 
     hbmTopBottom = LoadBitmapA(hInst, "TopBottomBorder");
     hbmLeftRight = LoadBitmapA(hInst, "LeftRightBorder");
     hbmDotPattern = LoadBitmapA(hInst, "DotPattern");
     hbmDotShadow = LoadBitmapA(hInst, "DotPatternShadow");
     hbmTitles = LoadBitmapA(hInst, "Titles");
+    LoadSounds(hInst);
 
     if (!TW_PLATFORM(SetTimer)(hWndMain, idTimer, 50, NULL)) {
         MessageBoxA(hWndMain, LoadResString(IDS_NOTIMER, 0), LoadResString(IDS_STARTUP, 1),
@@ -87,6 +92,7 @@ int ShutdownApp(HWND hWnd) {
     KillTimer(hWnd, idTimer);
     DeleteBitmap(hbmDotPattern);
     DeleteControlBarBitmaps();
+    FreePageBuffers();
     LeaveFullScreen();
     PostQuitMessage(0);
     return 0;

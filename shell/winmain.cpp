@@ -1,6 +1,7 @@
 // The program's entry point: guard, window, music, message loop.
 #include "shell/app.h"
 #include "shell/oneinstance.h"
+#include "music/music.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
     char szMutexName[64];
@@ -11,6 +12,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
     RegisterMainClass(hInstance);
     if (!InitInstance(hInstance, nCmdShow))
         return 0;
+    MusicCtl.Start(MusicFiles, hWndMain);
 
     return RunMessageLoop();
 }

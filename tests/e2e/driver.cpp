@@ -257,3 +257,140 @@ int CountDifferences(const CScreen& screen, const CImage& image, int x, int y) {
                 nDiff++;
     return nDiff;
 }
+
+ShownBox WaitForMessageBox(DWORD dwProcessId, DWORD dwTimeoutMs) {
+    struct Search {
+        DWORD dwPid;
+        HWND hFound;
+    } search = {dwProcessId, NULL};
+    DWORD dwStart = GetTickCount();
+    do {
+        EnumWindows(
+            [](HWND h, LPARAM lp) -> BOOL {
+                Search* s = (Search*)lp;
+                char szClass[16];
+                DWORD dwPid = 0;
+                GetWindowThreadProcessId(h, &dwPid);
+                GetClassNameA(h, szClass, sizeof(szClass));
+                if (dwPid == s->dwPid && lstrcmpA(szClass, "#32770") == 0 && IsWindowVisible(h) &&
+                    GetDlgItem(h, 0xFFFF) != NULL) {
+                    s->hFound = h;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            (LPARAM)&search);
+        if (search.hFound)
+            break;
+        Sleep(50);
+    } while (GetTickCount() - dwStart < dwTimeoutMs);
+    ShownBox box;
+    box.hDlg = search.hFound;
+    if (box.hDlg != NULL) {
+        char sz[1024];
+        GetWindowTextA(box.hDlg, sz, sizeof(sz));
+        box.strCaption = sz;
+        GetDlgItemTextA(box.hDlg, 0xFFFF, sz, sizeof(sz));
+        box.strText = sz;
+    }
+    return box;
+}
+
+void AnswerMessageBox(const ShownBox& box, int idButton) {
+    PostMessageA(box.hDlg, WM_COMMAND, MAKEWPARAM(idButton, BN_CLICKED),
+                 (LPARAM)GetDlgItem(box.hDlg, idButton));
+    DWORD dwStart = GetTickCount();
+    while (IsWindow(box.hDlg) && GetTickCount() - dwStart < 3000)
+        Sleep(20);
+}
+
+std::vector<uint32_t> ExpectedPagePixels(const std::string& strPageFile) {
+    std::vector<uint8_t> file = ReadFileBytes(strPageFile);
+    std::vector<uint32_t> pixels;
+    if (file.size() < 62)
+        return pixels;
+    auto u32 = [&](size_t at) {
+        return (uint32_t)file[at] | (uint32_t)file[at + 1] << 8 | (uint32_t)file[at + 2] << 16 |
+               (uint32_t)file[at + 3] << 24;
+    };
+    uint32_t nOffBits = u32(10);
+    int nBits = file[28] | file[29] << 8;
+    const int cx = 660, cy = 460;
+    size_t nRow = nBits == 1 ? 84 : 660;
+    if (file.size() < nOffBits + nRow * cy)
+        return pixels;
+    pixels.resize((size_t)cx * cy);
+    for (int y = 0; y < cy; y++) {
+        const uint8_t* lpRow = &file[nOffBits + nRow * (cy - 1 - y)];
+        for (int x = 0; x < cx; x++) {
+            uint32_t rgb;
+            if (nBits == 1) {
+                rgb = (lpRow[x / 8] & (0x80 >> (x % 8))) ? 0xEFEFEF : 0x000000;
+            } else {
+                const uint8_t* q = &file[54 + 4 * lpRow[x]]; // the page's own colours
+                rgb = (uint32_t)q[2] << 16 | (uint32_t)q[1] << 8 | q[0];
+            }
+            pixels[(size_t)y * cx + x] = rgb;
+        }
+    }
+    return pixels;
+}
+
+std::vector<uint8_t> PageIndexes(const std::string& strPageFile) {
+    std::vector<uint8_t> file = ReadFileBytes(strPageFile);
+    std::vector<uint8_t> page;
+    if (file.size() < 62)
+        return page;
+    uint32_t nOffBits = file[10] | file[11] << 8 | file[12] << 16 | (uint32_t)file[13] << 24;
+    int nBits = file[28] | file[29] << 8;
+    const int cx = 660, cy = 460;
+    size_t nRow = nBits == 1 ? 84 : 660;
+    if (file.size() < nOffBits + nRow * cy)
+        return page;
+    page.resize((size_t)cx * cy);
+    for (int y = 0; y < cy; y++) {
+        const uint8_t* lpRow = &file[nOffBits + nRow * (cy - 1 - y)];
+        for (int x = 0; x < cx; x++)
+            page[(size_t)y * cx + x] =
+                nBits == 1 ? ((lpRow[x / 8] & (0x80 >> (x % 8))) ? 225 : 0) : lpRow[x];
+    }
+    return page;
+}
+
+std::vector<bool> AreaAround(const std::vector<uint8_t>& page, int x, int y) {
+    const int cx = 660, cy = 460;
+    std::vector<bool> area(page.size(), false);
+    uint8_t nValue = page[(size_t)y * cx + x];
+    std::vector<int> stack = {y * cx + x};
+    area[(size_t)y * cx + x] = true;
+    while (!stack.empty()) {
+        int n = stack.back();
+        stack.pop_back();
+        int px = n % cx, py = n / cx;
+        const int dx[] = {1, -1, 0, 0}, dy[] = {0, 0, 1, -1};
+        for (int k = 0; k < 4; k++) {
+            int qx = px + dx[k], qy = py + dy[k];
+            if (qx < 0 || qy < 0 || qx >= cx || qy >= cy)
+                continue;
+            size_t q = (size_t)qy * cx + qx;
+            if (!area[q] && page[q] == nValue) {
+                area[q] = true;
+                stack.push_back((int)q);
+            }
+        }
+    }
+    return area;
+}
+
+int WaitForFillToEnd(HWND hWnd, DWORD dwTimeoutMs) {
+    DWORD dwStart = GetTickCount();
+    int bSeenBusy = FALSE;
+    while (GetTickCount() - dwStart < 1500 && !bSeenBusy) {
+        bSeenBusy = !IsWindowEnabled(hWnd);
+        Sleep(5);
+    }
+    while (bSeenBusy && !IsWindowEnabled(hWnd) && GetTickCount() - dwStart < dwTimeoutMs)
+        Sleep(20);
+    Settle(200);
+    return bSeenBusy;
+}

@@ -71,3 +71,28 @@ class CImage {
 
 // How many pixels of the image, placed at (x, y), the screen shows differently.
 int CountDifferences(const CScreen& screen, const CImage& image, int x, int y);
+
+// A message box of the program's process, as found on the screen.
+struct ShownBox {
+    HWND hDlg = NULL;
+    std::string strText, strCaption;
+};
+
+// Waits for a message box of the process; hDlg is null on time-out.
+ShownBox WaitForMessageBox(DWORD dwProcessId, DWORD dwTimeoutMs = 5000);
+// Presses a button of the box (IDOK, IDCANCEL, IDRETRY ...).
+void AnswerMessageBox(const ShownBox& box, int idButton);
+
+// The pixels of a 660 x 460 page file as the screen shows them with the program palette:
+// outline black, blank (239, 239, 239); row 0 is the top. Empty when the file cannot be read.
+std::vector<uint32_t> ExpectedPagePixels(const std::string& strPageFile);
+
+// The colour indexes of a page file (1-bit pages read as 0 and 225), row 0 at the top.
+std::vector<uint8_t> PageIndexes(const std::string& strPageFile);
+// The 4-connected area of equal indexes around (x, y): a reference fill, independent of the
+// program's.
+std::vector<bool> AreaAround(const std::vector<uint8_t>& page, int x, int y);
+
+// Waits until the window has been busy (disabled) and is enabled again: a fill or a clear.
+// Returns TRUE when the window was seen disabled.
+int WaitForFillToEnd(HWND hWnd, DWORD dwTimeoutMs = 30000);
