@@ -62,7 +62,6 @@ TEST_F(SoundPick, GeneratorDrawsItsSequenceAndReseedsFromTheClockAfter1000Draws)
         int n = Rng.Next(1, 34);
         ASSERT_TRUE(n >= 1 && n <= 34) << n;
     }
-    EXPECT_EQ(Rng.Next(5, 4), 5); // an empty range does not divide by zero
 }
 
 TEST_F(SoundPick, EachSoundPlaysOnceACycleAndTheNextCycleStartsFresh) {
@@ -85,19 +84,16 @@ TEST_F(SoundPick, EachSoundPlaysOnceACycleAndTheNextCycleStartsFresh) {
     }
 }
 
-TEST_F(SoundPick, ATakenPickMovesUpToTheNextFreeSoundWrappingFrom34To1) {
+TEST_F(SoundPick, ATakenPickMovesUpWrappingAndANewCycleAvoidsTheClosingDraw) {
     uint32_t dwSeed = 0;
     while (RefGen{dwSeed}.Sound() != 33)
         dwSeed++;
     SoundUsed[33] = SoundUsed[34] = SoundUsed[1] = 1;
     Seed(dwSeed);
     EXPECT_EQ(PickFillSound(1, 34), 2);
-    EXPECT_TRUE(SoundUsed[2]);
-}
 
-TEST_F(SoundPick, ANewCycleNeverOpensWithTheSoundTheClosingDrawHit) {
     int nRedraws = 0;
-    for (uint32_t dwSeed = 0; dwSeed < 400; dwSeed++) {
+    for (dwSeed = 0; dwSeed < 400; dwSeed++) {
         for (int k = 1; k <= 34; k++)
             SoundUsed[k] = 1;
         RefGen ref = {dwSeed};
