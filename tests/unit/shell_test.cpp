@@ -215,6 +215,41 @@ TEST_F(TimerFailure, ShowsOneBoxRestoresTheDisplayAndEndsWithZero) {
     EXPECT_EQ(wExit, 0u);
 }
 
+// Start-up when the page buffers cannot be had.
+class NoMemory : public MainWindow {
+  protected:
+    static HGLOBAL WINAPI NoGlobalMemory(UINT, SIZE_T) {
+        nAllocations++;
+        return NULL;
+    }
+    void SetUp() override {
+        Seam_GlobalAlloc = NoGlobalMemory;
+        nAllocations = 0;
+        hWndMain = NULL;
+    }
+    void TearDown() override {
+        Seam_GlobalAlloc = ::GlobalAlloc;
+        LeaveFullScreen();
+        MainWindow::TearDown();
+    }
+    static int nAllocations;
+};
+int NoMemory::nAllocations = 0;
+
+TEST_F(NoMemory, RetryTriesAgainAndCancelEndsStartUpWithoutShowingTheWindow) {
+    CMsgBoxObserver observer;
+    observer.QueueAnswer(IDRETRY);
+    observer.QueueAnswer(IDRETRY);
+    observer.QueueAnswer(IDCANCEL);
+    observer.QueueAnswer(IDOK); // the assertion box that names the buffer
+    EXPECT_FALSE(InitInstance(hInst, SW_SHOW));
+    EXPECT_EQ(nAllocations, 3); // the first try and one for each Retry
+    ASSERT_EQ(observer.Boxes().size(), 4u);
+    EXPECT_EQ(observer.Boxes()[2].strText, "There is not enough memory to play this game.");
+    EXPECT_EQ(observer.Boxes()[3].strText, "at line 20 in file Gmem: \"lpDib\": OK to continue.");
+    EXPECT_FALSE(IsWindowVisible(hWndMain));
+}
+
 TEST(Strings, TheWholeTableLoads) {
     EXPECT_STREQ(LoadResString(1, 0), "Start Up");
     EXPECT_STREQ(LoadResString(2, 1), "Could not start timer.");
