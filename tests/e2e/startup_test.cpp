@@ -83,3 +83,22 @@ TEST(Startup, TheTraceBuildLogsTheFirstWindowOnASecondStart) {
     EXPECT_TRUE(strLog.compare(nAt + strExpected.size(), 1, "\r") == 0 ||
                 strLog.compare(nAt + strExpected.size(), 1, "\n") == 0); // the line ends there
 }
+
+TEST(Startup, AnotherProgramTakingTheFocusLeavesTheScreenAsItIs) {
+    CProgram program;
+    ASSERT_TRUE(program.StartColouring(MakeWorkDir()));
+    HWND hOther = CreateWindowExA(0, "STATIC", "another program", WS_POPUP | WS_VISIBLE, 300, 300,
+                                  100, 100, NULL, NULL, NULL, NULL);
+    SetForegroundWindow(hOther);
+    DWORD dwStart = GetTickCount();
+    while (GetTickCount() - dwStart < 1000) {
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(20);
+    }
+    EXPECT_NE(GetForegroundWindow(), program.Window());
+    EXPECT_FALSE(IsIconic(program.Window()));
+    EXPECT_TRUE(IsWindowVisible(program.Window()));
+    DestroyWindow(hOther);
+}

@@ -265,6 +265,19 @@ TEST(Strings, TheWholeTableLoads) {
     EXPECT_STREQ(lpszCaption, "Tintwell");
 }
 
+HANDLE WINAPI NoMutex(LPSECURITY_ATTRIBUTES, BOOL, LPCSTR) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return NULL;
+}
+
+TEST(SingleInstance, WithoutAMutexTheProgramRunsUnguarded) {
+    Seam_CreateMutexA = NoMutex;
+    COneInstance guard;
+    EXPECT_TRUE(guard.IsFirst("TWELLWIN3S-test-no-mutex"));
+    EXPECT_EQ(guard.hMutexOneInstance, (HANDLE)NULL);
+    Seam_CreateMutexA = ::CreateMutexA;
+}
+
 TEST(SingleInstance, MutexNameIsTheClassNameWithTheFixedSuffix) {
     char szName[64];
     BuildMutexName(szName, sizeof(szName));
