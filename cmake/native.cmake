@@ -1,5 +1,5 @@
 # Host build of the window-free code: unit tests, sanitizers, fuzzers, benchmarks and the asset generator.
-include(cmake/warnings.cmake)
+include(cmake/common.cmake)
 include(GoogleTest)
 
 option(TW_SANITIZE "Build the window-free code with AddressSanitizer and UBSan" OFF)
@@ -9,13 +9,7 @@ if(TW_SANITIZE OR TW_FUZZ)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-if(TW_CORE_SOURCES)
-    add_library(twcore STATIC ${TW_CORE_SOURCES})
-    target_include_directories(twcore PUBLIC ${CMAKE_SOURCE_DIR})
-    tw_warnings(twcore)
-else()
-    add_library(twcore INTERFACE)
-endif()
+tw_core_library()
 
 if(NOT TW_FUZZ)
     add_subdirectory(${GOOGLETEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)

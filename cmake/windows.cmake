@@ -1,6 +1,6 @@
 # The Windows program, its unit tests and its end-to-end tests (cross-compiled with MinGW-w64).
 enable_language(RC)
-include(cmake/warnings.cmake)
+include(cmake/common.cmake)
 include(GoogleTest)
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
@@ -14,13 +14,7 @@ set(TW_DIST_DIR ${CMAKE_SOURCE_DIR}/dist/${TW_DIST_NAME})
 set(TW_STATIC_LINK -static -static-libgcc -static-libstdc++)
 set(TW_WIN_LIBS ddraw winmm comdlg32 gdi32 user32 kernel32 uuid)
 
-if(TW_CORE_SOURCES)
-    add_library(twcore STATIC ${TW_CORE_SOURCES})
-    target_include_directories(twcore PUBLIC ${CMAKE_SOURCE_DIR})
-    tw_warnings(twcore)
-else()
-    add_library(twcore INTERFACE)
-endif()
+tw_core_library()
 
 # The program's Win32 layer, once as shipped and once with the test seams compiled in.
 function(tw_app_library name)

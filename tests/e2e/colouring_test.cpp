@@ -9,21 +9,6 @@ const uint32_t rgbBlank = 0xEFEFEF;
 const int nDefaultColour = 29;            // palette page 1, first swatch
 const uint32_t rgbDefaultColour = 0x202022; // its palette entry (32, 32, 34)
 
-// The first blank pixel of the page whose area is large, scanning from the top left.
-POINT LargeBlankArea(const std::vector<uint8_t>& page) {
-    for (int y = 10; y < 460; y += 37)
-        for (int x = 10; x < 660; x += 41)
-            if (page[(size_t)y * 660 + x] == 225) {
-                std::vector<bool> area = AreaAround(page, x, y);
-                size_t n = 0;
-                for (bool b : area)
-                    n += b;
-                if (n > 5000)
-                    return POINT{x, y};
-            }
-    return POINT{-1, -1};
-}
-
 class Colouring : public testing::Test {
   protected:
     void SetUp() override {
@@ -45,7 +30,7 @@ class Colouring : public testing::Test {
 
 TEST_F(Colouring, AClickFloodsExactlyTheAreaAndQuitKeepsIt) {
     std::vector<uint8_t> before = PageIndexes(PathIn(strDir, "BAT.TW3"));
-    POINT pt = LargeBlankArea(before);
+    POINT pt = LargeBlankArea(before, 5000);
     ASSERT_GE(pt.x, 0);
     std::vector<bool> area = AreaAround(before, pt.x, pt.y);
 
@@ -72,7 +57,7 @@ TEST_F(Colouring, AClickFloodsExactlyTheAreaAndQuitKeepsIt) {
 
 TEST_F(Colouring, ClicksOffThePageOnOutlinesOrOnTheSameColourChangeNothing) {
     std::vector<uint8_t> before = PageIndexes(PathIn(strDir, "BAT.TW3"));
-    POINT pt = LargeBlankArea(before);
+    POINT pt = LargeBlankArea(before, 5000);
     ASSERT_GE(pt.x, 0);
     Click(70 + pt.x, 70 + pt.y);
     ASSERT_TRUE(WaitForFillToEnd(program.Window()));
@@ -100,7 +85,7 @@ TEST_F(Colouring, ClicksOffThePageOnOutlinesOrOnTheSameColourChangeNothing) {
 
 TEST_F(Colouring, ClearWipesOnceAndAgainOnlyAfterColouring) {
     std::vector<uint8_t> before = PageIndexes(PathIn(strDir, "BAT.TW3"));
-    POINT pt = LargeBlankArea(before);
+    POINT pt = LargeBlankArea(before, 5000);
     Click(70 + pt.x, 70 + pt.y);
     ASSERT_TRUE(WaitForFillToEnd(program.Window()));
 
@@ -140,23 +125,15 @@ TEST_F(Colouring, PageKeysStepThroughThePagesWithWrapAround) {
     CImage titles;
     ASSERT_TRUE(titles.Load(ProgramPath(), "Titles"));
     EXPECT_EQ(ShownPage(titles), 0);
-    PressKey(VK_PRIOR);
-    Settle(600);
-    EXPECT_EQ(ShownPage(titles), 4);
-    PressKey(VK_NEXT);
-    Settle(600);
-    EXPECT_EQ(ShownPage(titles), 0);
-    PressKey(VK_DOWN);
-    Settle(600);
-    EXPECT_EQ(ShownPage(titles), 1);
-    PressKey(VK_UP);
-    Settle(600);
-    PressKey(VK_UP);
-    Settle(600);
-    EXPECT_EQ(ShownPage(titles), 4);
-    PressKey(VK_DOWN);
-    Settle(600);
-    EXPECT_EQ(ShownPage(titles), 0);
+    static const struct {
+        WORD vk;
+        int nPageAfter;
+    } steps[] = {{VK_PRIOR, 4}, {VK_NEXT, 0}, {VK_DOWN, 1}, {VK_UP, 0}, {VK_UP, 4}, {VK_DOWN, 0}};
+    for (const auto& step : steps) {
+        PressKey(step.vk);
+        Settle(600);
+        EXPECT_EQ(ShownPage(titles), step.nPageAfter) << "after key " << step.vk;
+    }
 }
 
 TEST(PageTurns, AMissingPageIsReportedAndPassedOver) {
@@ -178,7 +155,7 @@ TEST(PageTurns, AMissingPageIsReportedAndPassedOver) {
 TEST(PageTurns, ColoursSurvivePageTurnsAndRestartsButNotAltF4) {
     std::string strDir = MakeWorkDir();
     std::vector<uint8_t> bat = PageIndexes(PathIn(strDir, "BAT.TW3"));
-    POINT pt = LargeBlankArea(bat);
+    POINT pt = LargeBlankArea(bat, 5000);
     {
         CProgram program;
         ASSERT_TRUE(program.StartColouring(strDir));

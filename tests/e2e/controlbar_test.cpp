@@ -34,25 +34,12 @@ int FaceDifferences(const CScreen& screen, const CImage& image, Place p, bool bS
     return nDiff;
 }
 
-POINT FirstLargeBlank(const std::vector<uint8_t>& page) {
-    for (int y = 20; y < 460; y += 40)
-        for (int x = 20; x < 660; x += 40)
-            if (page[(size_t)y * 660 + x] == 225) {
-                size_t n = 0;
-                for (bool b : AreaAround(page, x, y))
-                    n += b;
-                if (n > 3000)
-                    return POINT{x, y};
-            }
-    return POINT{-1, -1};
-}
-
 class ControlBar : public testing::Test {
   protected:
     void SetUp() override {
         strDir = MakeWorkDir();
         page = PageIndexes(PathIn(strDir, "BAT.TW3"));
-        pt = FirstLargeBlank(page);
+        pt = LargeBlankArea(page, 3000);
         ASSERT_GE(pt.x, 0);
         ASSERT_TRUE(program.StartColouring(strDir));
         Settle(500);

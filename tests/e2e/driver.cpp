@@ -304,57 +304,66 @@ void AnswerMessageBox(const ShownBox& box, int idButton) {
         Sleep(20);
 }
 
-std::vector<uint32_t> ExpectedPagePixels(const std::string& strPageFile) {
-    std::vector<uint8_t> file = ReadFileBytes(strPageFile);
-    std::vector<uint32_t> pixels;
+// Reads a 660 x 460 page file: colour indexes (row 0 at the top; 1-bit pages as 0 and 225)
+// and, for an 8-bit page, its own colour table as 0x00RRGGBB.
+static int ReadPageFile(const std::string& strPath, std::vector<uint8_t>* lpIndexes,
+                        uint32_t rgbColours[256]) {
+    std::vector<uint8_t> file = ReadFileBytes(strPath);
     if (file.size() < 62)
-        return pixels;
-    auto u32 = [&](size_t at) {
-        return (uint32_t)file[at] | (uint32_t)file[at + 1] << 8 | (uint32_t)file[at + 2] << 16 |
-               (uint32_t)file[at + 3] << 24;
-    };
-    uint32_t nOffBits = u32(10);
-    int nBits = file[28] | file[29] << 8;
-    const int cx = 660, cy = 460;
-    size_t nRow = nBits == 1 ? 84 : 660;
-    if (file.size() < nOffBits + nRow * cy)
-        return pixels;
-    pixels.resize((size_t)cx * cy);
-    for (int y = 0; y < cy; y++) {
-        const uint8_t* lpRow = &file[nOffBits + nRow * (cy - 1 - y)];
-        for (int x = 0; x < cx; x++) {
-            uint32_t rgb;
-            if (nBits == 1) {
-                rgb = (lpRow[x / 8] & (0x80 >> (x % 8))) ? 0xEFEFEF : 0x000000;
-            } else {
-                const uint8_t* q = &file[54 + 4 * lpRow[x]]; // the page's own colours
-                rgb = (uint32_t)q[2] << 16 | (uint32_t)q[1] << 8 | q[0];
-            }
-            pixels[(size_t)y * cx + x] = rgb;
-        }
-    }
-    return pixels;
-}
-
-std::vector<uint8_t> PageIndexes(const std::string& strPageFile) {
-    std::vector<uint8_t> file = ReadFileBytes(strPageFile);
-    std::vector<uint8_t> page;
-    if (file.size() < 62)
-        return page;
+        return 0;
     uint32_t nOffBits = file[10] | file[11] << 8 | file[12] << 16 | (uint32_t)file[13] << 24;
     int nBits = file[28] | file[29] << 8;
     const int cx = 660, cy = 460;
     size_t nRow = nBits == 1 ? 84 : 660;
-    if (file.size() < nOffBits + nRow * cy)
-        return page;
-    page.resize((size_t)cx * cy);
+    if (file.size() < nOffBits + nRow * cy || (nBits != 1 && file.size() < 54 + 1024))
+        return 0;
+    lpIndexes->resize((size_t)cx * cy);
     for (int y = 0; y < cy; y++) {
         const uint8_t* lpRow = &file[nOffBits + nRow * (cy - 1 - y)];
         for (int x = 0; x < cx; x++)
-            page[(size_t)y * cx + x] =
+            (*lpIndexes)[(size_t)y * cx + x] =
                 nBits == 1 ? ((lpRow[x / 8] & (0x80 >> (x % 8))) ? 225 : 0) : lpRow[x];
     }
+    for (int i = 0; i < 256; i++) {
+        const uint8_t* q = nBits == 1 ? nullptr : &file[54 + 4 * i];
+        rgbColours[i] = q ? (uint32_t)q[2] << 16 | (uint32_t)q[1] << 8 | q[0] : 0;
+    }
+    if (nBits == 1) { // the program palette's outline and blank
+        rgbColours[0] = 0x000000;
+        rgbColours[225] = 0xEFEFEF;
+    }
+    return 1;
+}
+
+std::vector<uint8_t> PageIndexes(const std::string& strPageFile) {
+    std::vector<uint8_t> page;
+    uint32_t rgbColours[256];
+    ReadPageFile(strPageFile, &page, rgbColours);
     return page;
+}
+
+std::vector<uint32_t> ExpectedPagePixels(const std::string& strPageFile) {
+    std::vector<uint8_t> page;
+    uint32_t rgbColours[256];
+    std::vector<uint32_t> pixels;
+    if (!ReadPageFile(strPageFile, &page, rgbColours))
+        return pixels;
+    for (uint8_t b : page)
+        pixels.push_back(rgbColours[b]);
+    return pixels;
+}
+
+POINT LargeBlankArea(const std::vector<uint8_t>& page, size_t nMinPixels) {
+    for (int y = 10; y < 460; y += 37)
+        for (int x = 10; x < 660; x += 41)
+            if (page[(size_t)y * 660 + x] == 225) {
+                size_t n = 0;
+                for (bool b : AreaAround(page, x, y))
+                    n += b;
+                if (n > nMinPixels)
+                    return POINT{x, y};
+            }
+    return POINT{-1, -1};
 }
 
 std::vector<bool> AreaAround(const std::vector<uint8_t>& page, int x, int y) {

@@ -93,6 +93,9 @@ std::vector<uint8_t> PageIndexes(const std::string& strPageFile);
 // program's.
 std::vector<bool> AreaAround(const std::vector<uint8_t>& page, int x, int y);
 
+// A blank page position whose area holds more than nMinPixels, or (-1, -1).
+POINT LargeBlankArea(const std::vector<uint8_t>& page, size_t nMinPixels);
+
 // Waits until the window has been busy (disabled) and is enabled again: a fill or a clear.
 // Returns TRUE when the window was seen disabled.
 int WaitForFillToEnd(HWND hWnd, DWORD dwTimeoutMs = 30000);

@@ -1,0 +1,14 @@
+function(tw_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+endfunction()
+
+# The portable code as one library (an empty interface while no module has portable sources).
+function(tw_core_library)
+    if(TW_CORE_SOURCES)
+        add_library(twcore STATIC ${TW_CORE_SOURCES})
+        target_include_directories(twcore PUBLIC ${CMAKE_SOURCE_DIR})
+        tw_warnings(twcore)
+    else()
+        add_library(twcore INTERFACE)
+    endif()
+endfunction()

@@ -1,3 +1,0 @@
-function(tw_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra)
-endfunction()
