@@ -13,7 +13,9 @@ void PutBe(std::vector<uint8_t>& v, uint32_t dwValue, int nBytes) {
 }
 
 void PutTag(std::vector<uint8_t>& v, const char* lpszTag) {
-    v.insert(v.end(), lpszTag, lpszTag + 4);
+    // Byte by byte: g++ 12 wrongly warns of an overflow for a range insert into an empty vector.
+    for (int i = 0; i < 4; i++)
+        v.push_back(static_cast<uint8_t>(lpszTag[i]));
 }
 
 } // namespace
