@@ -7,6 +7,9 @@
 #include "pages/page.h"
 #include "pages/sound.h"
 #include "ui/controlbar.h"
+#include "ui/dialog.h"
+#include "ui/print.h"
+#include "ui/printopt.h"
 
 int nScreenMode = MODE_INTRO_FIRST;
 int bBusy = 0;
@@ -170,6 +173,7 @@ static LRESULT OnSwatch(int id) {
 }
 
 static LRESULT OnIntroOk(HWND hWnd) {
+    LoadPrintMode();
     EnableWindow(hWnd, FALSE);
     bBusy = 0;
     nScreenMode = MODE_INTRO_CLOSING;
@@ -195,6 +199,14 @@ LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam) {
         return OnQuit(hWnd);
     case IDC_INTROOK:
         return OnIntroOk(hWnd);
+    case IDC_PRINT:
+        PrintPage(hInst, hWnd);
+        SetFocus(hWnd);
+        return 1;
+    case IDC_INFO:
+        RunDialog(hWnd, DLG_INFO, InfoDlgProc, 0);
+        SetFocus(hWnd);
+        return 1;
     case IDC_CLEAR:
         return OnClearPage(hWnd);
     case IDC_UP:

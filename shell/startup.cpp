@@ -7,6 +7,7 @@
 #include "pages/page.h"
 #include "pages/sound_win.h"
 #include "ui/controlbar.h"
+#include "ui/dialog.h"
 
 HINSTANCE hInst = NULL;
 HWND hWndMain = NULL;
@@ -53,6 +54,7 @@ int InitInstance(HINSTANCE hInstance, int nCmdShow) {
     SetLowMemoryHandler(LowMemoryHandler);
     if (!AllocPageBuffers())
         return FALSE;
+    InitDialogTables();
 
     hbmTopBottom = LoadBitmapA(hInst, "TopBottomBorder");
     hbmLeftRight = LoadBitmapA(hInst, "LeftRightBorder");

@@ -1,0 +1,12 @@
+// Printing calls that the unit tests replace, so that a print can run without a printer.
+#pragma once
+#include <windows.h>
+
+#include "shell/seams.h"
+
+TW_SEAM(PrintDlgA)
+TW_SEAM(GetDeviceCaps)
+TW_SEAM(StartDocA)
+TW_SEAM(StartPage)
+TW_SEAM(EndPage)
+TW_SEAM(EndDoc)

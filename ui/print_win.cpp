@@ -1,0 +1,80 @@
+// The Print command: printer choice, the print job around one page, and the abort procedure.
+#include "ui/print.h"
+
+#include "shell/diag.h"
+#include "shell/mainwnd.h"
+#include "ui/print_seams.h"
+#include "ui/printopt.h"
+
+// Reset at every print: no printer choice or setup is remembered from one print to the next.
+static PRINTDLGA pd;
+static DOCINFOA di;
+
+// The size the 32-bit system expects.
+static_assert(sizeof(void*) != 4 || sizeof(PRINTDLGA) == 66, "PRINTDLGA layout");
+
+HDC GetPrinterDC(HWND hWnd) {
+    ZeroMemory(&pd, sizeof(pd));
+    pd.lStructSize = sizeof(pd);
+    pd.hwndOwner = hWnd;
+    pd.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE;
+    pd.nCopies = 1;
+    BOOL bOk = TW_PLATFORM(PrintDlgA)(&pd);
+    // The printer's set-up blocks the dialog hands back are not used.
+    if (pd.hDevMode != NULL)
+        GlobalFree(pd.hDevMode);
+    if (pd.hDevNames != NULL)
+        GlobalFree(pd.hDevNames);
+    pd.hDevMode = pd.hDevNames = NULL;
+    return bOk ? pd.hDC : NULL;
+}
+
+BOOL CALLBACK PrintAbortProc(HDC, int) {
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return TRUE;
+}
+
+// One page of one document; a job that cannot start draws nothing but is still ended.
+static void PrintJob(HDC hdcPrn, short xPage, short yPage) {
+    ZeroMemory(&di, sizeof(di));
+    di.cbSize = sizeof(di);
+    di.lpszDocName = "Tintwell: Printing";
+    if (TW_PLATFORM(StartDocA)(hdcPrn, &di) > 0 && TW_PLATFORM(StartPage)(hdcPrn) > 0) {
+        if (nPrintMode != 0)
+            PrintAlternate(hdcPrn, xPage, yPage);
+        else
+            PrintDefault(hdcPrn, xPage, yPage);
+    }
+    if (TW_PLATFORM(EndPage)(hdcPrn) > 0)
+        TW_PLATFORM(EndDoc)(hdcPrn);
+}
+
+void PrintPage(HINSTANCE, HWND hWnd) {
+    bBusy = 1;
+    HDC hdcPrn = GetPrinterDC(hWnd);
+    if (hdcPrn == NULL) {
+        bBusy = 0;
+        return;
+    }
+    short xPage = static_cast<short>(TW_PLATFORM(GetDeviceCaps)(hdcPrn, HORZRES));
+    short yPage = static_cast<short>(TW_PLATFORM(GetDeviceCaps)(hdcPrn, VERTRES));
+    ASSERT_AT(xPage || yPage, "Print", 49, "xPage || yPage");
+
+    hCurCursor = hWaitCursor;
+    SetCursor(hCurCursor);
+    EnableWindow(hWnd, FALSE);
+    SetAbortProc(hdcPrn, PrintAbortProc);
+    PrintJob(hdcPrn, xPage, yPage);
+    EnableWindow(hWnd, TRUE);
+
+    // Keys and clicks made while printing do nothing; the mouse move sets the cursor again.
+    PurgeInput(hWnd);
+    GetCursorPos(&ptMouse);
+    PostMessageA(hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(ptMouse.x, ptMouse.y));
+    DeleteDC(hdcPrn);
+    bBusy = 0;
+}
