@@ -118,6 +118,18 @@ TEST_F(ControlBar, AToolButtonLooksPressedOnlyWhileHeldAndSlidingOffSendsNothing
     EXPECT_NE(after.At(70 + pt.x, 70 + pt.y), 0xEFEFEFu);
 }
 
+TEST_F(ControlBar, ColourButtonsDoNothingWhileTheInfoScreenIsUp) {
+    Click(692 + 48, 12 + 22); // Info
+    Settle(1000);
+    ClickPalette(7);
+    Settle(300);
+    ClickSwatch(2035);
+    Settle(300);
+    PressKey(VK_ESCAPE); // closes the Info screen
+    Settle(800);
+    EXPECT_EQ(ColourAndQuit(), 29);
+}
+
 TEST_F(ControlBar, ToolButtonsSendTheirCommands) {
     CImage titles;
     ASSERT_TRUE(titles.Load(ProgramPath(), "Titles"));
