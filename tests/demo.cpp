@@ -50,6 +50,22 @@ int main(int argc, char** argv) {
         PressKey(VK_NEXT);
         Settle(1500);
     }
+    // The Info screen and the two screens it leads to.
+    Click(692 + 48, 12 + 22);
+    Settle(1200);
+    Shot(strOut, "08-info.bmp");
+    Click(220 + 78 + 104, 120 + 70 + 23);
+    Settle(1200);
+    Shot(strOut, "09-about.bmp");
+    PressKey(VK_ESCAPE);
+    Settle(800);
+    Click(220 + 78 + 104, 120 + 136 + 23);
+    Settle(1200);
+    Shot(strOut, "10-printing-options.bmp");
+    PressKey(VK_ESCAPE);
+    Settle(800);
+    PressKey(VK_ESCAPE);
+    Settle(800);
     PressKey('Q');
     DWORD dwCode = 0;
     if (!program.WaitExit(10000, &dwCode)) {
