@@ -23,10 +23,16 @@ LPCSTR WaveData(int idSound) {
 
 } // namespace
 
+// The generator is seeded from the multimedia clock while the statics are built, before
+// WinMain runs: whichever of this and Rng is built first, Rng ends up seeded from timeGetTime.
+static struct RngClockSetter {
+    RngClockSetter() {
+        lpfnRngClock = MultimediaMilliseconds;
+        Rng.Reseed();
+    }
+} rngClockSetter;
+
 void LoadSounds(HINSTANCE hInstance) {
-    // From here on the generator reseeds from the same clock as the rest of the multimedia
-    // code; its first seed came from the steady clock while statics were built.
-    lpfnRngClock = MultimediaMilliseconds;
     for (int n = 1; n < IDW_COUNT; n++) {
         HRSRC hRes = FindResourceA(hInstance, MAKEINTRESOURCEA(n), "WAVE");
         hWaveRes[n] = hRes != NULL ? LoadResource(hInstance, hRes) : NULL;
