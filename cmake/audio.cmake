@@ -1,0 +1,47 @@
+# Hearing the program: a test-only Wine audio driver whose MIDI output writes a log, the
+# end-to-end tests of the music and the sound effects, and the playback timing benchmark.
+# Included by windows.cmake after the other tests; 64-bit only, like them.
+
+# The driver: mmdevapi loads "wine<name>.drv" for the name in HKCU\Software\Wine\Drivers\Audio,
+# so the file is winetwmidi.drv for the name "twmidi".
+add_library(winetwmidi SHARED ${CMAKE_SOURCE_DIR}/tests/audio/midi_log_drv.cpp
+    ${CMAKE_SOURCE_DIR}/tests/audio/midi_log_drv.def)
+set_target_properties(winetwmidi PROPERTIES PREFIX "" SUFFIX ".drv" OUTPUT_NAME winetwmidi)
+target_link_libraries(winetwmidi PRIVATE winmm)
+target_link_options(winetwmidi PRIVATE ${TW_STATIC_LINK})
+tw_warnings(winetwmidi)
+
+# Recordings and the MIDI logs go to a folder that both Wine and the Unix recorder can name.
+set(TW_AUDIO_TMP ${CMAKE_BINARY_DIR}/audio-tmp)
+file(MAKE_DIRECTORY ${TW_AUDIO_TMP})
+tw_wine_path(TW_AUDIO_TMP_WIN ${TW_AUDIO_TMP})
+tw_wine_path(TW_DRIVER_WIN $<TARGET_FILE:winetwmidi>)
+
+add_library(twaudiosupport STATIC ${CMAKE_SOURCE_DIR}/tests/audio/audio_driver_win.cpp
+    ${CMAKE_SOURCE_DIR}/tests/audio/midi_log.cpp ${CMAKE_SOURCE_DIR}/tests/audio/song_events.cpp
+    ${CMAKE_SOURCE_DIR}/tests/audio/recording_win.cpp ${CMAKE_SOURCE_DIR}/tests/audio/wave.cpp
+    ${CMAKE_SOURCE_DIR}/tests/audio/page_spots.cpp
+    ${CMAKE_SOURCE_DIR}/tests/e2e/driver.cpp)
+target_include_directories(twaudiosupport PUBLIC ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
+target_compile_definitions(twaudiosupport PUBLIC TW_DIST_DIR="${TW_DIST_WIN}"
+    TW_BUILD_DIR="${TW_BUILD_WIN}" TW_ASSETS_DIR="${TW_ASSETS_WIN}"
+    TW_AUDIO_TMP_WIN="${TW_AUDIO_TMP_WIN}" TW_AUDIO_TMP_UNIX="${TW_AUDIO_TMP}"
+    TW_DRIVER_WIN="${TW_DRIVER_WIN}")
+target_link_libraries(twaudiosupport PUBLIC winmm advapi32 gdi32 user32 kernel32)
+tw_warnings(twaudiosupport)
+
+file(GLOB TW_AUDIO_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/audio/*_test.cpp)
+add_executable(audio_tests ${TW_AUDIO_TESTS})
+target_link_libraries(audio_tests PRIVATE twaudiosupport gmock gtest_main ${TW_STATIC_LINK})
+target_link_options(audio_tests PRIVATE ${TW_STATIC_LINK})
+add_dependencies(audio_tests winetwmidi dist tintwell3_trace)
+tw_warnings(audio_tests)
+gtest_discover_tests(audio_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    PROPERTIES TIMEOUT 180 LABELS e2e RUN_SERIAL TRUE)
+
+# Run by hand (tests/bench/midi_timing.sh): event times against the file, and the CPU cost.
+add_executable(midi_timing ${CMAKE_SOURCE_DIR}/tests/bench/midi_timing_win.cpp)
+target_link_libraries(midi_timing PRIVATE twaudiosupport ${TW_STATIC_LINK})
+target_link_options(midi_timing PRIVATE ${TW_STATIC_LINK})
+add_dependencies(midi_timing winetwmidi dist)
+tw_warnings(midi_timing)

@@ -1,0 +1,109 @@
+// Playback timing of the real program, run by hand under Wine (tests/bench/midi_timing.sh):
+// every message's send time, as the test MIDI driver logged it, against its ideal time from the
+// song file, and the program's CPU time while the music plays and while it is stopped.
+//   midi_timing [seconds of music, default 30]
+#include <windows.h>
+#include <algorithm>
+#include <math.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include "audio/audio_driver.h"
+#include "audio/midi_log.h"
+#include "e2e/driver.h"
+
+namespace {
+
+double CpuSeconds(HANDLE hProcess) {
+    FILETIME ftCreate, ftExit, ftKernel, ftUser;
+    if (!GetProcessTimes(hProcess, &ftCreate, &ftExit, &ftKernel, &ftUser))
+        return -1;
+    auto Seconds = [](const FILETIME& ft) {
+        return (double)((ULONGLONG)ft.dwHighDateTime << 32 | ft.dwLowDateTime) / 1e7;
+    };
+    return Seconds(ftKernel) + Seconds(ftUser);
+}
+
+// CPU share of one core used by the process over dwMs of wall time.
+double CpuShare(HANDLE hProcess, DWORD dwMs) {
+    double dBefore = CpuSeconds(hProcess);
+    LARGE_INTEGER li0, li1, freq;
+    QueryPerformanceFrequency(&freq);
+    QueryPerformanceCounter(&li0);
+    Sleep(dwMs);
+    QueryPerformanceCounter(&li1);
+    double dWall = (double)(li1.QuadPart - li0.QuadPart) / (double)freq.QuadPart;
+    return (CpuSeconds(hProcess) - dBefore) / dWall;
+}
+
+double Percentile(std::vector<double> v, double p) {
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, (size_t)(p * (double)(v.size() - 1) + 0.5))];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int nSeconds = argc > 1 ? atoi(argv[1]) : 30;
+    if (nSeconds < 2)
+        nSeconds = 2;
+    if (!UseMidiLogDriver()) {
+        fprintf(stderr, "cannot install the test MIDI driver\n");
+        return 1;
+    }
+    std::string strLog = NewMidiLog("midi_timing");
+    std::string strDir = MakeWorkDir();
+    Song song = ReadSong(ReadFileBytes(PathIn(strDir, "twell3.mid")));
+    CProgram program;
+    if (!song.bOk || !program.Start(strDir) || program.WaitForWindow() == NULL) {
+        fprintf(stderr, "cannot read the song or start the program\n");
+        UseDefaultDrivers();
+        return 1;
+    }
+    Sleep(1000); // past the opening and the start of the song
+    double dPlaying = CpuShare(program.hProcess, (DWORD)nSeconds * 1000);
+
+    HWND hWndOther = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0,
+                                     100, 100, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    SetForegroundWindow(hWndOther);
+    for (int i = 0; i < 100; i++) {
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(10);
+    }
+    double dStopped = CpuShare(program.hProcess, (DWORD)nSeconds * 1000 / 3);
+    UseDefaultDrivers();
+
+    std::vector<uint8_t> bytes = ReadFileBytes(strLog);
+    std::vector<LogEntry> log = ParseMidiLog(std::string(bytes.begin(), bytes.end()));
+    size_t nStop = 18;
+    while (nStop < log.size() && log[nStop].nKind != LOG_RESET)
+        nStop++;
+    std::vector<LogEntry> sent = MessagesOf(log, 18, nStop);
+    Playback play = ComparePlayback(sent, song);
+    if (!play.strFirstDifference.empty() || play.offsetsMs.empty()) {
+        fprintf(stderr, "the playback differs from the song: %s\n",
+                play.strFirstDifference.c_str());
+        return 1;
+    }
+    // The first message anchors the schedule; lateness is measured from there.
+    std::vector<double> late = play.offsetsMs;
+    size_t nWithin = 0;
+    double dSum = 0;
+    for (double d : late) {
+        nWithin += fabs(d) <= 2.0;
+        dSum += d;
+    }
+    printf("messages sent     %zu over %.1f s of song\n", late.size(), play.dIdealEndUs / 1e6);
+    printf("send - ideal (ms) mean %.3f  median %.3f  p1 %.3f  p99 %.3f  max |off| %.3f\n",
+           dSum / (double)late.size(), Percentile(late, 0.5), Percentile(late, 0.01),
+           Percentile(late, 0.99), play.dMaxOffMs);
+    printf("within 2 ms       %.2f %%\n", 100.0 * (double)nWithin / (double)late.size());
+    printf("out of order      %zu neighbours by 2 ms or more\n", play.nOutOfOrder);
+    printf("program CPU       playing %.2f %% of a core, stopped %.2f %%, playback %.2f %%\n",
+           100 * dPlaying, 100 * dStopped, 100 * (dPlaying - dStopped));
+    return 0;
+}
