@@ -1,8 +1,5 @@
-// The print option on disk and in its dialog: missing, short, long and odd files, OK and Escape.
-#include "shell/app.h"
-#include "shell/mainwnd.h"
-#include "support/dialog_script.h"
-#include "ui/dialog.h"
+// The print option on disk: missing, short, long and odd files, and files that cannot be had.
+// The dialog that changes it is worked end to end (tests/e2e/dialogs_test.cpp).
 #include "ui/printopt.h"
 #include <gtest/gtest.h>
 #include <stdio.h>
@@ -32,18 +29,6 @@ void WritePrintFile(const Bytes& data) {
     fclose(lpFile);
 }
 
-int IsChecked(HWND hDlg, int id) {
-    return SendDlgItemMessageA(hDlg, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-// Which of the three radio buttons are checked, as three 0/1 digits: "010" is Alternate 1.
-std::string Checks(HWND hDlg) {
-    std::string str;
-    for (int id = IDC_PRINTDEFAULT; id <= IDC_PRINTALTERNATE2; id++)
-        str += IsChecked(hDlg, id) ? '1' : '0';
-    return str;
-}
-
 // A folder of its own as the current directory, where printer.dta is read and written.
 class PrintOptions : public testing::Test {
   protected:
@@ -58,25 +43,14 @@ class PrintOptions : public testing::Test {
                  std::to_string(GetTickCount());
         ASSERT_TRUE(CreateDirectoryA(strDir.c_str(), NULL));
         SetCurrentDirectoryA(strDir.c_str());
-        InitDialogTables();
-        hWndMain = CreateWindowExA(0, "TWELLWIN3", "Tintwell 3", WS_POPUP, 0, 0, 800, 600, NULL,
-                                   NULL, hInst, NULL);
-        ASSERT_NE(hWndMain, (HWND)NULL);
         nPrintMode = 0;
     }
     void TearDown() override {
-        if (IsWindow(hWndMain))
-            DestroyWindow(hWndMain);
-        hWndMain = NULL;
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            ;
         DeleteFileA("printer.dta");
         RemoveDirectoryA("printer.dta");
         SetCurrentDirectoryA(szOldDir);
         RemoveDirectoryA(strDir.c_str());
     }
-    INT_PTR RunOptions() { return RunDialog(hWndMain, DLG_PRINTOPTIONS, PrintOptionsDlgProc, 0); }
 };
 
 TEST_F(PrintOptions, AMissingFileIsCreatedHoldingDefault) {
@@ -129,80 +103,6 @@ TEST_F(PrintOptions, AFileThatCanBeNeitherOpenedNorCreatedLeavesDefaultSilently)
     EXPECT_EQ(nPrintMode, 1);
     EXPECT_EQ(GetFileAttributesA("printer.dta") & FILE_ATTRIBUTE_DIRECTORY,
               (DWORD)FILE_ATTRIBUTE_DIRECTORY);
-}
-
-TEST_F(PrintOptions, TheDialogChecksTheCurrentModeAndOkWritesTheNewChoice) {
-    WritePrintFile({2, 0, 0, 0});
-    LoadPrintMode();
-    std::string strOpened, strAfterClick;
-    CDialogScript script;
-    script
-        .Then([&](HWND hDlg) {
-            strOpened = Checks(hDlg);
-            PressDialogButton(hDlg, IDC_PRINTALTERNATE1);
-        })
-        .Then([&](HWND hDlg) {
-            strAfterClick = Checks(hDlg);
-            EXPECT_EQ(nPrintMode, 2); // nothing is taken before OK
-            PressDialogButton(hDlg, IDOK);
-        });
-    EXPECT_EQ(RunOptions(), IDOK);
-    ASSERT_TRUE(script.Finished());
-    EXPECT_EQ(strOpened, "001");
-    EXPECT_EQ(strAfterClick, "010");
-    EXPECT_EQ(nPrintMode, 1);
-    EXPECT_EQ(ReadPrintFile(), (Bytes{1, 0, 0, 0}));
-}
-
-TEST_F(PrintOptions, EscapeKeepsTheModeAndTheFile) {
-    WritePrintFile({0, 0, 0, 0, 5});
-    LoadPrintMode();
-    CDialogScript script;
-    script.Then([](HWND hDlg) { PressDialogButton(hDlg, IDC_PRINTALTERNATE2); })
-        .Then([](HWND hDlg) {
-            EXPECT_TRUE(IsChecked(hDlg, IDC_PRINTALTERNATE2));
-            PressDialogKey(hDlg, VK_ESCAPE);
-        });
-    EXPECT_EQ(RunOptions(), IDCANCEL);
-    ASSERT_TRUE(script.Finished());
-    EXPECT_EQ(nPrintMode, 0);
-    EXPECT_EQ(ReadPrintFile(), (Bytes{0, 0, 0, 0, 5}));
-}
-
-TEST_F(PrintOptions, AnUnknownModeChecksNothingAndOkWritesItBack) {
-    WritePrintFile({7, 0, 0, 0});
-    LoadPrintMode();
-    DeleteFileA("printer.dta"); // OK creates the file again when it has gone meanwhile
-    std::string strOpened;
-    CDialogScript script;
-    script.Then([&](HWND hDlg) {
-        strOpened = Checks(hDlg);
-        PressDialogKey(hDlg, VK_RETURN);
-    });
-    EXPECT_EQ(RunOptions(), IDOK);
-    ASSERT_TRUE(script.Finished());
-    EXPECT_EQ(strOpened, "000");
-    EXPECT_EQ(nPrintMode, 7);
-    EXPECT_EQ(ReadPrintFile(), (Bytes{7, 0, 0, 0}));
-}
-
-TEST_F(PrintOptions, RadioButtonsAreClearOfTheirLabelsAndStackedOnTheArtRows) {
-    RECT rcDefault = {}, rcAlt2 = {}, rcDlg = {};
-    CDialogScript script;
-    script.Then([&](HWND hDlg) {
-        GetWindowRect(hDlg, &rcDlg);
-        GetWindowRect(GetDlgItem(hDlg, IDC_PRINTDEFAULT), &rcDefault);
-        GetWindowRect(GetDlgItem(hDlg, IDC_PRINTALTERNATE2), &rcAlt2);
-        EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(hDlg, IDC_PRINTDEFAULT)), 0);
-        PressDialogKey(hDlg, VK_ESCAPE);
-    });
-    RunOptions();
-    ASSERT_TRUE(script.Finished());
-    // Inside the "Printing Options" art, which sits at (54, 82) and is 248 x 133.
-    EXPECT_GE(rcDefault.left - rcDlg.left, 54);
-    EXPECT_GE(rcDefault.top - rcDlg.top, 82);
-    EXPECT_LE(rcAlt2.bottom - rcDlg.top, 82 + 133);
-    EXPECT_GT(rcAlt2.top, rcDefault.bottom);
 }
 
 } // namespace
