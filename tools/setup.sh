@@ -9,7 +9,8 @@ play_packages="cmake ninja-build make g++ pkg-config
   googletest libcairo2-dev fonts-dejavu-core fonts-sil-andika fonts-comfortaa
   wine wine64 xvfb x11-utils imagemagick zip"
 test_packages="$play_packages clang libclang-rt-14-dev libbenchmark-dev
-  fluidsynth fluid-soundfont-gm sox pulseaudio pulseaudio-utils"
+  fluidsynth fluid-soundfont-gm sox pulseaudio pulseaudio-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf ghostscript poppler-utils"
 
 case $what in
 play) wanted=$play_packages ;;

@@ -15,8 +15,14 @@ fi
 # The parsers of untrusted files, fuzzed with sanitizers for a bounded time.
 bash tools/run-fuzzers.sh "${TW_FUZZ_SECONDS:-30}"
 
+# The Wine session's printer (a private CUPS server with a PDF queue) and sound card (a private
+# PulseAudio server with a null sink) must be up before Wine starts, or it does not see them.
 source tools/testenv.sh
+source tools/cups.sh
+source tools/pulse.sh
 export TW_KEEPER_EXE=$root/build/win64/twkeeper.exe
-trap tw_session_stop EXIT
+trap 'tw_session_stop; tw_pulse_stop build/state; tw_cups_stop' EXIT
+tw_cups_start build/state/cups
+tw_pulse_start build/state
 tw_session_start build/state
 ctest --test-dir build/win64 --output-on-failure -j2
