@@ -1,11 +1,13 @@
 #!/bin/bash
 # Measures the music's timing and CPU cost in the real program under Wine (not a test):
 #   bash tests/bench/midi_timing.sh [seconds] [build dir, default build/win64]
-# Also reports the CPU time that the Wine server spent meanwhile, which the timer's waits cost.
+# midi_timing.exe plays the song and reports each message's send time against the file; this
+# script samples the CPU time of the program and of the Wine server (which every wait of the
+# timer thread goes through) between the phase marks that the program prints.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 seconds=${1:-30}
-build=${2:-$root/build/win64}
+build=$(cd "${2:-$root/build/win64}" && pwd)
 cd "$root"
 source tools/testenv.sh
 source tools/pulse.sh
@@ -14,21 +16,42 @@ trap 'tw_session_stop; tw_pulse_stop "$state"' EXIT
 tw_pulse_start "$state"
 TW_KEEPER_EXE=$build/twkeeper.exe tw_session_start "$state"
 
-server_ticks() {
+# The Unix process of this session whose command line holds $1: one that has the session's
+# prefix in its environment or its working folder inside that prefix.
+session_pid() {
     local pid
-    for pid in $(pgrep -x wineserver || true); do
-        if [ "$(readlink "/proc/$pid/cwd" 2>/dev/null)" = "$(readlink -f "$WINEPREFIX")" ] ||
-            tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
-            awk '{print $14 + $15}' "/proc/$pid/stat"
+    for pid in $(pgrep -f "$1" || true); do
+        local env
+        env=$( (tr '\0' '\n' <"/proc/$pid/environ") 2>/dev/null || true)
+        if grep -qx "WINEPREFIX=$WINEPREFIX" <<<"$env" ||
+            [[ "$(readlink "/proc/$pid/cwd" 2>/dev/null)" == "$WINEPREFIX"/* ]]; then
+            echo "$pid"
             return
         fi
     done
-    echo 0
 }
+# utime + stime of a process, in clock ticks.
+ticks() { [ -n "$1" ] && awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+
 hz=$(getconf CLK_TCK)
-t0=$(server_ticks)
-s0=$(date +%s.%N)
-wine "$build/midi_timing.exe" "$seconds"
-t1=$(server_ticks)
-s1=$(date +%s.%N)
-echo "wineserver CPU     $(echo "scale=2; 100 * ($t1 - $t0) / $hz / ($s1 - $s0)" | bc) % of a core over the whole run"
+server=$(session_pid wineserver)
+wine "$build/midi_timing.exe" "$seconds" | while IFS= read -r line; do
+    line=${line%$'\r'}
+    case $line in
+    "#mark end")
+        t1=$(date +%s.%N)
+        p1=$(ticks "$program")
+        s1=$(ticks "$server")
+        echo "CPU while $phase   program $(echo "scale=2; 100 * ($p1 - $p0) / $hz / ($t1 - $t0)" | bc) %," \
+            "wineserver $(echo "scale=2; 100 * ($s1 - $s0) / $hz / ($t1 - $t0)" | bc) % of a core"
+        ;;
+    "#mark "*)
+        phase=${line#\#mark }
+        program=$(session_pid tintwell3.exe)
+        t0=$(date +%s.%N)
+        p0=$(ticks "$program")
+        s0=$(ticks "$server")
+        ;;
+    *) echo "$line" ;;
+    esac
+done
