@@ -83,6 +83,20 @@ TEST_F(Colouring, ClicksOffThePageOnOutlinesOrOnTheSameColourChangeNothing) {
     EXPECT_EQ(nChanged, 0);
 }
 
+TEST_F(Colouring, TheCornerPixelsOfThePageAreOnThePage) {
+    std::vector<uint8_t> before = PageIndexes(PathIn(strDir, "BAT.TW3"));
+    ASSERT_EQ(before[0], 225) << "the page's top-left pixel is blank";
+    std::vector<bool> area = AreaAround(before, 0, 0);
+    Click(70, 70);
+    EXPECT_TRUE(WaitForFillToEnd(program.Window()));
+    std::vector<uint8_t> after = QuitAndRead("BAT.TW3");
+    ASSERT_EQ(after.size(), before.size());
+    int nWrong = 0;
+    for (size_t i = 0; i < after.size(); i++)
+        nWrong += after[i] != (area[i] ? nDefaultColour : before[i]);
+    EXPECT_EQ(nWrong, 0);
+}
+
 TEST_F(Colouring, ClearWipesOnceAndAgainOnlyAfterColouring) {
     std::vector<uint8_t> before = PageIndexes(PathIn(strDir, "BAT.TW3"));
     POINT pt = LargeBlankArea(before, 5000);

@@ -120,8 +120,9 @@ static void SendMouse(int x, int y, DWORD dwFlags) {
     INPUT in = {};
     in.type = INPUT_MOUSE;
     int cxScreen = GetSystemMetrics(SM_CXSCREEN), cyScreen = GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dx = (x * 65536 + cxScreen / 2) / cxScreen;
-    in.mi.dy = (y * 65536 + cyScreen / 2) / cyScreen;
+    // The middle of the pixel, so that rounding either way on the system's side lands on it.
+    in.mi.dx = ((2 * x + 1) * 65536) / (2 * cxScreen);
+    in.mi.dy = ((2 * y + 1) * 65536) / (2 * cyScreen);
     in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
     SendInput(1, &in, sizeof(in));
 }
