@@ -5,6 +5,7 @@
 #include "native/midi_builder.h"
 #include "shell/diag.h"
 
+#include "support/temp_dir.h"
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -38,30 +39,12 @@ template <class F> bool WaitFor(F fnDone, DWORD nMs = 2000) {
 // A fresh folder as the current directory; files are written into it by name.
 class MusicFolder : public testing::Test {
   protected:
-    void SetUp() override {
-        GetCurrentDirectoryA(sizeof(szOldDir), szOldDir);
-        char szTemp[MAX_PATH];
-        GetTempPathA(sizeof(szTemp), szTemp);
-        strDir = std::string(szTemp) + "twmusic" + std::to_string(GetCurrentProcessId()) + "_" +
-                 std::to_string(GetTickCount());
-        ASSERT_TRUE(CreateDirectoryA(strDir.c_str(), NULL));
-        SetCurrentDirectoryA(strDir.c_str());
-    }
+    void SetUp() override { ASSERT_TRUE(folder.Made()); }
     void TearDown() override {
         Player.Release();
         bLogOn = 0;
-        SetCurrentDirectoryA(szOldDir);
-        WIN32_FIND_DATAA fd;
-        HANDLE hFind = FindFirstFileA((strDir + "\\*").c_str(), &fd);
-        if (hFind != INVALID_HANDLE_VALUE) {
-            do
-                DeleteFileA((strDir + "\\" + fd.cFileName).c_str());
-            while (FindNextFileA(hFind, &fd));
-            FindClose(hFind);
-        }
-        RemoveDirectoryA(strDir.c_str());
     }
-    std::string Path(const char* lpszName) { return strDir + "\\" + lpszName; }
+    std::string Path(const char* lpszName) { return folder.Path(lpszName); }
     // Writes through a second file and a rename, so that a reader never sees half a file.
     void Write(const char* lpszName, const Bytes& data) {
         std::string strTmp = Path("new.tmp");
@@ -79,8 +62,7 @@ class MusicFolder : public testing::Test {
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-    char szOldDir[MAX_PATH] = "";
-    std::string strDir;
+    CTempCurrentDir folder{"twmusic"};
 };
 
 TEST_F(MusicFolder, SongFileIsReadAndAlwaysClosed) {

@@ -6,6 +6,7 @@
 #include "shell/seams.h"
 #include "support/msgbox_observer.h"
 #include "support/page_builder.h"
+#include "support/temp_dir.h"
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <string>
@@ -41,18 +42,10 @@ std::vector<uint8_t> PagePixels() {
 // The program's window and page buffers, in a folder of its own as the current directory.
 class PageOnDisk : public testing::Test {
   protected:
-    char szOldDir[MAX_PATH] = "";
-    std::string strDir;
+    CTempCurrentDir folder{"twpages"};
 
     void SetUp() override {
-        GetCurrentDirectoryA(sizeof(szOldDir), szOldDir);
-        char szTemp[MAX_PATH];
-        GetTempPathA(sizeof(szTemp), szTemp);
-        strDir = std::string(szTemp) + "twpages" + std::to_string(GetCurrentProcessId()) + "_" +
-                 std::to_string(GetTickCount());
-        ASSERT_TRUE(CreateDirectoryA(strDir.c_str(), NULL));
-        SetCurrentDirectoryA(strDir.c_str());
-
+        ASSERT_TRUE(folder.Made());
         hWndMain = CreateWindowExA(0, "TWELLWIN3", "Tintwell 3", WS_POPUP, 0, 0, 800, 600, NULL,
                                    NULL, hInst, NULL);
         ASSERT_NE(hWndMain, (HWND)NULL);
@@ -72,32 +65,9 @@ class PageOnDisk : public testing::Test {
         MSG msg;
         while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
             ;
-        SetCurrentDirectoryA(szOldDir);
-        WIN32_FIND_DATAA fd;
-        HANDLE hFind = FindFirstFileA((strDir + "\\*").c_str(), &fd);
-        if (hFind != INVALID_HANDLE_VALUE) {
-            do
-                DeleteFileA((strDir + "\\" + fd.cFileName).c_str());
-            while (FindNextFileA(hFind, &fd));
-            FindClose(hFind);
-        }
-        RemoveDirectoryA(strDir.c_str());
     }
 
-    // The names of the files in the folder, to see that a save leaves nothing behind.
-    std::vector<std::string> Files() {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA fd;
-        HANDLE hFind = FindFirstFileA("*", &fd);
-        if (hFind == INVALID_HANDLE_VALUE)
-            return names;
-        do
-            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(fd.cFileName);
-        while (FindNextFileA(hFind, &fd));
-        FindClose(hFind);
-        return names;
-    }
+    std::vector<std::string> Files() { return folder.Files(); }
 
     int QuitPosted() {
         MSG msg;

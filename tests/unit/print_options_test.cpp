@@ -1,6 +1,7 @@
 // The print option on disk: missing, short, long and odd files, and files that cannot be had.
 // The dialog that changes it is worked end to end (tests/e2e/dialogs_test.cpp).
 #include "ui/printopt.h"
+#include "support/temp_dir.h"
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <string>
@@ -32,25 +33,11 @@ void WritePrintFile(const Bytes& data) {
 // A folder of its own as the current directory, where printer.dta is read and written.
 class PrintOptions : public testing::Test {
   protected:
-    char szOldDir[MAX_PATH] = "";
-    std::string strDir;
-
     void SetUp() override {
-        GetCurrentDirectoryA(sizeof(szOldDir), szOldDir);
-        char szTemp[MAX_PATH];
-        GetTempPathA(sizeof(szTemp), szTemp);
-        strDir = std::string(szTemp) + "twprintopt" + std::to_string(GetCurrentProcessId()) + "_" +
-                 std::to_string(GetTickCount());
-        ASSERT_TRUE(CreateDirectoryA(strDir.c_str(), NULL));
-        SetCurrentDirectoryA(strDir.c_str());
+        ASSERT_TRUE(folder.Made());
         nPrintMode = 0;
     }
-    void TearDown() override {
-        DeleteFileA("printer.dta");
-        RemoveDirectoryA("printer.dta");
-        SetCurrentDirectoryA(szOldDir);
-        RemoveDirectoryA(strDir.c_str());
-    }
+    CTempCurrentDir folder{"twprintopt"};
 };
 
 TEST_F(PrintOptions, AMissingFileIsCreatedHoldingDefault) {
