@@ -101,7 +101,7 @@ file(GLOB TW_CORE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp
 file(GLOB TW_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 add_executable(unit_tests ${TW_UNIT_TESTS} ${TW_CORE_TESTS} ${TW_TEST_SUPPORT} ${TW_RC})
 target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(unit_tests PRIVATE twapp_seams twlog gmock gtest ${TW_STATIC_LINK})
+target_link_libraries(unit_tests PRIVATE twapp_seams twlog gmock gtest ntdll ${TW_STATIC_LINK})
 target_link_options(unit_tests PRIVATE ${TW_STATIC_LINK})
 tw_wine_path(TW_ASSETS_WIN ${TW_ASSETS_DIR})
 target_compile_definitions(unit_tests PRIVATE TW_ASSETS_DIR="${TW_ASSETS_WIN}"

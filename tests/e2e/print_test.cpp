@@ -404,7 +404,8 @@ TEST_F(Printing, CancellingThePrintDialogPrintsNothingAndChangesNothing) {
     Settle(500);
     MoveMouse(400, 300); // over the page: the program's own cursor
     Settle(300);
-    CURSORINFO ciBefore = {sizeof(ciBefore)};
+    CURSORINFO ciBefore = {};
+    ciBefore.cbSize = sizeof(ciBefore);
     GetCursorInfo(&ciBefore);
     Click(318 + 40, 12 + 22);
     HWND hDlg = WaitForPrintDialog(program.dwProcessId);
@@ -415,7 +416,8 @@ TEST_F(Printing, CancellingThePrintDialogPrintsNothingAndChangesNothing) {
     EXPECT_TRUE(IsWindowEnabled(program.Window()));
     MoveMouse(400, 301);
     Settle(300);
-    CURSORINFO ciAfter = {sizeof(ciAfter)};
+    CURSORINFO ciAfter = {};
+    ciAfter.cbSize = sizeof(ciAfter);
     GetCursorInfo(&ciAfter);
     EXPECT_EQ(ciAfter.hCursor, ciBefore.hCursor);
     // Commands still work: Print brings the dialog back.
