@@ -1,4 +1,5 @@
 // Drawing, rasterising and cleaning the colouring pages.
+#include <functional>
 #include "scenes.h"
 #include <cmath>
 #include "art.h"
@@ -130,16 +131,31 @@ bool CloseCorners(std::vector<uint8_t>& b, int w, int h) {
 
 // Inks every blank area smaller than nMinArea pixels.
 bool FillSpecks(std::vector<uint8_t>& b, int w, int h, int nMinArea) {
-    std::vector<int> label(b.size(), -1);
-    std::vector<size_t> stack, members;
     bool bChanged = false;
-    int nLabel = 0;
-    for (size_t start = 0; start < b.size(); ++start) {
-        if (!b[start] || label[start] >= 0)
+    ForEachArea(
+        w, h, [&](size_t i) { return b[i] != 0; },
+        [&](const std::vector<size_t>& members) {
+            if (int(members.size()) < nMinArea) {
+                for (size_t i : members)
+                    b[i] = 0;
+                bChanged = true;
+            }
+        });
+    return bChanged;
+}
+
+} // namespace
+
+void ForEachArea(int w, int h, const std::function<bool(size_t)>& fnOpen,
+                 const std::function<void(const std::vector<size_t>&)>& fnArea) {
+    std::vector<bool> seen(size_t(w) * h, false);
+    std::vector<size_t> stack, members;
+    for (size_t start = 0; start < seen.size(); ++start) {
+        if (seen[start] || !fnOpen(start))
             continue;
         members.clear();
         stack.push_back(start);
-        label[start] = nLabel;
+        seen[start] = true;
         while (!stack.empty()) {
             size_t i = stack.back();
             stack.pop_back();
@@ -151,23 +167,15 @@ bool FillSpecks(std::vector<uint8_t>& b, int w, int h, int nMinArea) {
                 if (nx < 0 || ny < 0 || nx >= w || ny >= h)
                     continue;
                 size_t j = size_t(ny) * w + nx;
-                if (b[j] && label[j] < 0) {
-                    label[j] = nLabel;
+                if (!seen[j] && fnOpen(j)) {
+                    seen[j] = true;
                     stack.push_back(j);
                 }
             }
         }
-        ++nLabel;
-        if (int(members.size()) < nMinArea) {
-            for (size_t i : members)
-                b[i] = 0;
-            bChanged = true;
-        }
+        fnArea(members);
     }
-    return bChanged;
 }
-
-} // namespace
 
 void CleanPage(std::vector<uint8_t>& blank, int w, int h, int nMinArea) {
     bool bChanged = true;

@@ -61,34 +61,12 @@ namespace {
 // Colours about half of the page's areas, each with the colour the colour drawing gives it.
 Picture HalfColoured(const Picture& page, const Picture& painted) {
     Picture out = page;
-    const int w = page.nWidth, h = page.nHeight;
-    std::vector<int> label(size_t(w) * h, -1);
     int nLabel = 0;
-    std::vector<size_t> stack, members;
-    for (size_t s = 0; s < label.size(); ++s) {
-        if (page.px[s].r == 0 || label[s] >= 0)
-            continue;
-        members.clear();
-        stack.push_back(s);
-        label[s] = nLabel;
-        while (!stack.empty()) {
-            size_t i = stack.back();
-            stack.pop_back();
-            members.push_back(i);
-            int x = int(i % size_t(w)), y = int(i / size_t(w));
-            const int Dx[4] = {1, -1, 0, 0}, Dy[4] = {0, 0, 1, -1};
-            for (int k = 0; k < 4; ++k) {
-                int nx = x + Dx[k], ny = y + Dy[k];
-                if (nx < 0 || ny < 0 || nx >= w || ny >= h)
-                    continue;
-                size_t j = size_t(ny) * w + nx;
-                if (page.px[j].r != 0 && label[j] < 0) {
-                    label[j] = nLabel;
-                    stack.push_back(j);
-                }
-            }
-        }
-        if (nLabel++ % 3 != 1) {
+    ForEachArea(
+        page.nWidth, page.nHeight, [&](size_t i) { return page.px[i].r != 0; },
+        [&](const std::vector<size_t>& members) {
+            if (nLabel++ % 3 == 1)
+                return;
             std::map<uint32_t, int> votes;
             for (size_t i : members) {
                 Rgb c = painted.px[i];
@@ -103,8 +81,7 @@ Picture HalfColoured(const Picture& page, const Picture& painted) {
                 }
             for (size_t i : members)
                 out.px[i] = {uint8_t(best >> 16), uint8_t(best >> 8), uint8_t(best)};
-        }
-    }
+        });
     return out;
 }
 

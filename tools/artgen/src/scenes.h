@@ -1,5 +1,6 @@
 // The colouring pages and the animals on them, drawn either as line art or in colour.
 #pragma once
+#include <functional>
 #include "canvas.h"
 #include <initializer_list>
 #include <vector>
@@ -39,6 +40,11 @@ extern const PageDef PageDefs[5];
 std::vector<uint8_t> RasterisePage(AnimalFn lpScene);
 // Makes every area a clean 4-connected region: no corner-only joins, nothing under nMinArea.
 void CleanPage(std::vector<uint8_t>& blank, int w, int h, int nMinArea);
+
+// Calls fnArea with the pixel indexes of every 4-connected area of open pixels, in the order
+// the areas' first pixels come in the image.
+void ForEachArea(int w, int h, const std::function<bool(size_t)>& fnOpen,
+                 const std::function<void(const std::vector<size_t>&)>& fnArea);
 // The page in colour, the way a child might finish it.
 Picture PaintPage(AnimalFn lpScene);
 
