@@ -13,19 +13,6 @@ int FileExists(const std::string& strPath) {
     return GetFileAttributesA(strPath.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::vector<uint8_t> ReadFileBytes(const std::string& strPath) {
-    std::vector<uint8_t> bytes;
-    FILE* fp = fopen(strPath.c_str(), "rb");
-    if (fp == NULL)
-        return bytes;
-    uint8_t buf[65536];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof(buf), fp)) > 0)
-        bytes.insert(bytes.end(), buf, buf + n);
-    fclose(fp);
-    return bytes;
-}
-
 std::string MakeWorkDir(const std::vector<std::string>& omit) {
     static int nRun = 0;
     char szTemp[MAX_PATH];
@@ -162,17 +149,23 @@ void PressKeyWith(WORD vkModifier, WORD vk) {
 
 void Settle(DWORD dwMs) { Sleep(dwMs); }
 
+// A 32-bit DIB description whose rows run top-down, in screen order.
+static BITMAPINFO TopDown32(int cx, int cy) {
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    return bmi;
+}
+
 int CScreen::Grab() {
     cx = GetSystemMetrics(SM_CXSCREEN);
     cy = GetSystemMetrics(SM_CYSCREEN);
     HDC hdcScreen = GetDC(NULL);
     HDC hdcMem = CreateCompatibleDC(hdcScreen);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy; // top-down, so rows come in screen order
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
+    BITMAPINFO bmi = TopDown32(cx, cy);
     void* lpBits = NULL;
     HBITMAP hbm = CreateDIBSection(hdcScreen, &bmi, DIB_RGB_COLORS, &lpBits, NULL, 0);
     HGDIOBJ hbmOld = SelectObject(hdcMem, hbm);
@@ -232,12 +225,7 @@ int CImage::Load(const std::string& strExe, const char* lpszName) {
         GetObjectA(hbm, sizeof(bm), &bm);
         cx = bm.bmWidth;
         cy = bm.bmHeight;
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
+        BITMAPINFO bmi = TopDown32(cx, cy);
         px.assign((size_t)cx * cy, 0);
         HDC hdc = GetDC(NULL);
         bOk = GetDIBits(hdc, hbm, 0, cy, px.data(), &bmi, DIB_RGB_COLORS) == cy;

@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "support/file_bytes.h"
+
 // A fresh working directory holding the shipped data files, except those named in lpszOmit.
 std::string MakeWorkDir(const std::vector<std::string>& omit = {});
 std::string PathIn(const std::string& strDir, const std::string& strName);
 int FileExists(const std::string& strPath);
-std::vector<uint8_t> ReadFileBytes(const std::string& strPath);
 
 // The shipped program, or the diagnosis build with the trace switched on.
 std::string ProgramPath();

@@ -6,6 +6,7 @@
 #include "shell/seams.h"
 #include "support/msgbox_observer.h"
 #include "support/page_builder.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #include <gtest/gtest.h>
 #include <stdio.h>
@@ -15,18 +16,6 @@
 using namespace pagebuild;
 
 namespace {
-
-std::vector<uint8_t> ReadWholeFile(const char* lpszFile) {
-    std::vector<uint8_t> data;
-    FILE* lpFile = fopen(lpszFile, "rb");
-    if (lpFile == NULL)
-        return data;
-    int ch;
-    while ((ch = fgetc(lpFile)) != EOF)
-        data.push_back(static_cast<uint8_t>(ch));
-    fclose(lpFile);
-    return data;
-}
 
 void WriteWholeFile(const char* lpszFile, const std::vector<uint8_t>& data) {
     FILE* lpFile = fopen(lpszFile, "wb");
@@ -127,7 +116,7 @@ TEST_F(PageOnDisk, OneBitPageSavesAsEightBitAndLoadsBackTheSame) {
 
     lpDib[PixelIndex(300, 200)] = 17; // a stroke of colour
     ASSERT_EQ(SavePage("BAT.TW3"), 1);
-    std::vector<uint8_t> saved = ReadWholeFile("BAT.TW3");
+    std::vector<uint8_t> saved = ReadFileBytes("BAT.TW3");
     EXPECT_EQ(saved.size(), 304678u);
     EXPECT_EQ(Files(), std::vector<std::string>{"BAT.TW3"});
 
@@ -163,20 +152,20 @@ TEST_F(PageOnDisk, InterruptedSaveKeepsTheOldFileWhole) {
     Seam__hwrite = HalfWrite;
     EXPECT_EQ(SavePage("WALRUS.TW3"), 0);
     Seam__hwrite = ::_hwrite;
-    EXPECT_EQ(ReadWholeFile("WALRUS.TW3"), old);
+    EXPECT_EQ(ReadFileBytes("WALRUS.TW3"), old);
     EXPECT_EQ(Files(), std::vector<std::string>{"WALRUS.TW3"});
 
     nWrites = 0;
     Seam__lwrite = SecondWriteFails;
     EXPECT_EQ(SavePage("WALRUS.TW3"), 0);
     Seam__lwrite = ::_lwrite;
-    EXPECT_EQ(ReadWholeFile("WALRUS.TW3"), old);
+    EXPECT_EQ(ReadFileBytes("WALRUS.TW3"), old);
     EXPECT_EQ(Files(), std::vector<std::string>{"WALRUS.TW3"});
 
     EXPECT_EQ(SavePage("NoSuchFolder\\WALRUS.TW3"), 0);
     bmfhPage.bfType = 0; // no page in memory: nothing to write over the file
     EXPECT_EQ(SavePage("WALRUS.TW3"), 0);
-    EXPECT_EQ(ReadWholeFile("WALRUS.TW3"), old);
+    EXPECT_EQ(ReadFileBytes("WALRUS.TW3"), old);
     EXPECT_TRUE(observer.Boxes().empty()); // a failed save is silent
     EXPECT_EQ(PagePixels(), std::vector<uint8_t>(PAGE_BYTES, 42));
 }

@@ -1,6 +1,7 @@
 // The print option on disk: missing, short, long and odd files, and files that cannot be had.
 // The dialog that changes it is worked end to end (tests/e2e/dialogs_test.cpp).
 #include "ui/printopt.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #include <gtest/gtest.h>
 #include <stdio.h>
@@ -11,17 +12,7 @@ namespace {
 
 typedef std::vector<uint8_t> Bytes;
 
-Bytes ReadPrintFile() {
-    Bytes data;
-    FILE* lpFile = fopen("printer.dta", "rb");
-    if (lpFile == NULL)
-        return data;
-    int ch;
-    while ((ch = fgetc(lpFile)) != EOF)
-        data.push_back(static_cast<uint8_t>(ch));
-    fclose(lpFile);
-    return data;
-}
+Bytes ReadPrintFile() { return ReadFileBytes("printer.dta"); }
 
 void WritePrintFile(const Bytes& data) {
     FILE* lpFile = fopen("printer.dta", "wb");
