@@ -1,6 +1,6 @@
 #!/bin/bash
 # Measures the music's timing and CPU cost in the real program under Wine (not a test):
-#   bash tests/bench/midi_timing.sh [seconds] [build dir, default build/win64]
+#   bash tests/bench/midi_timing.sh [seconds] [build dir, default build/win64] [offsets file]
 # midi_timing.exe plays the song and reports each message's send time against the file; this
 # script samples the CPU time of the program and of the Wine server (which every wait of the
 # timer thread goes through) between the phase marks that the program prints.
@@ -35,7 +35,7 @@ ticks() { [ -n "$1" ] && awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || 
 
 hz=$(getconf CLK_TCK)
 server=$(session_pid wineserver)
-wine "$build/midi_timing.exe" "$seconds" | while IFS= read -r line; do
+wine "$build/midi_timing.exe" "$seconds" ${3:+"$(winepath -w "$3")"} | while IFS= read -r line; do
     line=${line%$'\r'}
     case $line in
     "#mark end")

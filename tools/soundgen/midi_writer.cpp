@@ -7,6 +7,24 @@ namespace {
 
 enum { RANK_META, RANK_OFF, RANK_CONTROL, RANK_ON };
 
+// The longest delta time written: one 4/4 bar at 480 ticks a quarter note. The player counts
+// each delta down in single precision, a millisecond at a time, and over a rest of ten bars
+// the rounding adds up to 2 ms; so a longer rest is cut into bars by empty marker events.
+const uint32_t dwMaxDelta = 1920;
+
+// Writes a delta time, with the markers a long one needs; true when any marker was written.
+bool PutDelta(std::vector<uint8_t>& v, uint32_t dwDelta) {
+    bool bMarker = false;
+    while (dwDelta > dwMaxDelta) {
+        PutVarLen(v, dwMaxDelta);
+        v.insert(v.end(), {0xFF, 0x06, 0x00});
+        dwDelta -= dwMaxDelta;
+        bMarker = true;
+    }
+    PutVarLen(v, dwDelta);
+    return bMarker;
+}
+
 void PutBe(std::vector<uint8_t>& v, uint32_t dwValue, int nBytes) {
     for (int i = nBytes - 1; i >= 0; i--)
         v.push_back(static_cast<uint8_t>(dwValue >> (8 * i)));
@@ -74,7 +92,8 @@ std::vector<uint8_t> CTrackBuilder::Encode(uint32_t dwEndTick) const {
     uint32_t dwNow = 0;
     uint8_t bRunning = 0;
     for (const Event& ev : vSorted) {
-        PutVarLen(v, ev.dwTick - dwNow);
+        if (PutDelta(v, ev.dwTick - dwNow))
+            bRunning = 0; // restarted after the markers, as after any meta event
         dwNow = ev.dwTick;
         const uint8_t bStatus = ev.vBytes[0];
         if (bStatus >= 0x80 && bStatus < 0xF0 && bStatus == bRunning) {
@@ -85,7 +104,7 @@ std::vector<uint8_t> CTrackBuilder::Encode(uint32_t dwEndTick) const {
             bRunning = bStatus < 0xF0 ? bStatus : 0;
         }
     }
-    PutVarLen(v, dwEndTick > dwNow ? dwEndTick - dwNow : 0);
+    PutDelta(v, dwEndTick > dwNow ? dwEndTick - dwNow : 0);
     v.push_back(0xFF);
     v.push_back(0x2F);
     v.push_back(0x00);

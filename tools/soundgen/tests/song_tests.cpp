@@ -151,3 +151,19 @@ TEST(MidiWriter, SimultaneousEventsPutNoteOffsFirstAndReuseRunningStatus) {
                                             0x0A, 62,   0,   0x0A, 0xFF, 0x2F, 0x00};
     EXPECT_EQ(v, vExpected);
 }
+
+TEST(MidiWriter, LongRestsAreCutIntoBarsByEmptyMarkers) {
+    CTrackBuilder track;
+    track.Note(5000, 10, 0, 60, 100);
+    track.Note(5010, 10, 0, 62, 100);
+    const std::vector<uint8_t> v = track.Encode(5020 + 1920 + 100);
+    const std::vector<uint8_t> vExpected = {
+        0x8F, 0x00, 0xFF, 0x06, 0x00,      // 1920, marker
+        0x8F, 0x00, 0xFF, 0x06, 0x00,      // 3840, marker
+        0x89, 0x08, 0x90, 60,   100,       // 5000: status again after the markers
+        0x0A, 60,   0,    0x00, 62,   100, // running status from here on
+        0x0A, 62,   0,                     // 5020
+        0x8F, 0x00, 0xFF, 0x06, 0x00,      // 6940, marker
+        0x64, 0xFF, 0x2F, 0x00};           // 7040, end of track
+    EXPECT_EQ(v, vExpected);
+}
