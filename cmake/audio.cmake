@@ -45,3 +45,9 @@ target_link_libraries(midi_timing PRIVATE twaudiosupport ${TW_STATIC_LINK})
 target_link_options(midi_timing PRIVATE ${TW_STATIC_LINK})
 add_dependencies(midi_timing winetwmidi dist)
 tw_warnings(midi_timing)
+
+# Its companion: a bare 1 ms periodic timer, the floor under the music's CPU cost.
+add_executable(bare_timer ${CMAKE_SOURCE_DIR}/tests/bench/bare_timer_win.cpp)
+target_link_libraries(bare_timer PRIVATE winmm ${TW_STATIC_LINK})
+target_link_options(bare_timer PRIVATE ${TW_STATIC_LINK})
+tw_warnings(bare_timer)

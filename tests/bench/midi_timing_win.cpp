@@ -92,18 +92,29 @@ int main(int argc, char** argv) {
         }
     }
     double dMedian = Percentile(late, 0.5);
-    size_t nWithin = 0, nNear = 0;
+    size_t nWithin = 0, nNear = 0, nLater = 0, nLaterNear = 0;
     double dSum = 0;
     std::vector<double> centred;
-    for (double d : late) {
+    for (size_t i = 0; i < late.size(); i++) {
+        double d = late[i];
         nWithin += fabs(d) <= 2.0;
         nNear += fabs(d - dMedian) <= 2.0;
         centred.push_back(d - dMedian);
         dSum += d;
+        // Wine's periodic timer wakes late the first time and then catches up, so the song's
+        // opening beat goes out late against the rest: the count without it is shown apart.
+        double dIdealMs = (double)(sent[i].nUs - sent[0].nUs) / 1000.0 - d;
+        if (dIdealMs > 0.5) {
+            nLater++;
+            nLaterNear += fabs(d - dMedian) <= 2.0;
+        }
     }
     printf("messages sent     %zu over %.1f s of song\n", late.size(), play.dIdealEndUs / 1e6);
     printf("about the median  p1 %.3f  p99 %.3f  within 2 ms %.2f %%\n", Percentile(centred, 0.01),
            Percentile(centred, 0.99), 100.0 * (double)nNear / (double)late.size());
+    if (nLater > 0)
+        printf("  after the opening beat: within 2 ms %.2f %% of %zu\n",
+               100.0 * (double)nLaterNear / (double)nLater, nLater);
     printf("from the first    mean %.3f  median %.3f  p1 %.3f  p99 %.3f  max |off| %.3f\n",
            dSum / (double)late.size(), dMedian, Percentile(late, 0.01), Percentile(late, 0.99),
            play.dMaxOffMs);
