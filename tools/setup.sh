@@ -1,6 +1,7 @@
 #!/bin/bash
 # Installs the Debian packages the project needs and are missing: `setup.sh play` for building and
-# running the program, `setup.sh test` for that and every test. Safe to run again.
+# running the program, `setup.sh test` for that and every test, `setup.sh bench` for the tests and
+# the benchmarks. Safe to run again.
 set -u
 what=${1:-test}
 
@@ -15,7 +16,8 @@ test_packages="$play_packages clang libclang-rt-14-dev libbenchmark-dev
 case $what in
 play) wanted=$play_packages ;;
 test) wanted=$test_packages ;;
-*) echo "usage: setup.sh play|test" >&2; exit 2 ;;
+bench) wanted="$test_packages libopencv-dev" ;; # the fill core is measured against OpenCV's
+*) echo "usage: setup.sh play|test|bench" >&2; exit 2 ;;
 esac
 
 missing() {
