@@ -83,11 +83,12 @@ int main(int argc, char** argv) {
     // timer catches up; so the schedule is also placed at the median offset, and that is the
     // number that says how evenly the music is played.
     std::vector<double> late = play.offsetsMs;
+    auto sinceFirstMs = [&](size_t i) { return (double)(sent[i].nUs - sent[0].nUs) / 1000.0; };
     if (argc > 2) {
         if (FILE* lpFile = fopen(argv[2], "w")) {
             for (size_t i = 0; i < late.size(); i++)
-                fprintf(lpFile, "%.3f %.3f %06x\n", (double)(sent[i].nUs - sent[0].nUs) / 1000.0,
-                        late[i], (unsigned)sent[i].dwMsg);
+                fprintf(lpFile, "%.3f %.3f %06x\n", sinceFirstMs(i), late[i],
+                        (unsigned)sent[i].dwMsg);
             fclose(lpFile);
         }
     }
@@ -103,8 +104,7 @@ int main(int argc, char** argv) {
         dSum += d;
         // Wine's periodic timer wakes late the first time and then catches up, so the song's
         // opening beat goes out late against the rest: the count without it is shown apart.
-        double dIdealMs = (double)(sent[i].nUs - sent[0].nUs) / 1000.0 - d;
-        if (dIdealMs > 0.5) {
+        if (sinceFirstMs(i) - d > 0.5) {
             nLater++;
             nLaterNear += fabs(d - dMedian) <= 2.0;
         }
