@@ -60,7 +60,7 @@ endif()
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/rc/assets_present.rc CONTENT "${TW_ASSETS_PRESENT}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/assets.rc)
 set_source_files_properties(${TW_RC} PROPERTIES OBJECT_DEPENDS "${TW_ASSET_FILES}")
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${TW_ASSETS_DIR} -I${CMAKE_BINARY_DIR}/rc")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${TW_ASSETS_DIR} -I${CMAKE_BINARY_DIR}/rc -I${CMAKE_SOURCE_DIR}")
 
 function(tw_program name loglib)
     add_executable(${name} WIN32 ${TW_MAIN_SOURCE} ${TW_RC})

@@ -83,7 +83,7 @@ const char* LoadTracks(MidiReader* lpReader, MidiSong* lpSong) {
             return lpszNoMemory;
         if (!lpReader->Read(lpTrack->lpData, lpTrack->cbData))
             return lpszTrackRead;
-        if (const char* lpszMsg = ParseTrack(lpSong, lpTrack, i)) {
+        if (const char* lpszMsg = ParseTrack(lpTrack, i)) {
             snprintf(szFileMsg, sizeof(szFileMsg), "Error encountered in file: %s", lpszMsg);
             return szFileMsg;
         }
@@ -113,7 +113,7 @@ int32_t ReadVarLen(const uint8_t*& lpCur, const uint8_t* lpEnd) {
     }
 }
 
-const char* ParseTrack(MidiSong*, MidiTrack* lpTrack, int nTrack) {
+const char* ParseTrack(MidiTrack* lpTrack, int nTrack) {
     const uint8_t* const lpStart = lpTrack->lpData;
     const uint8_t* const lpEnd = lpStart + lpTrack->cbData;
     const uint8_t* lpCur = lpStart;

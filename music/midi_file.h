@@ -16,9 +16,8 @@ struct MidiTrack {
     int32_t nTotalTicks;  // sum of the delta times up to the end-of-track event
 };
 
-// One loaded song with its playback state. The caller zero-fills it and sets hWnd and hMidiOut.
+// One loaded song with its playback state. The caller zero-fills it and sets hMidiOut.
 struct MidiSong {
-    void* hWnd;         // main window, kept for the player
     void* hMidiOut;     // MIDI output handle of the player (HMIDIOUT)
     int16_t wFormat;    // 0 or 1
     int16_t nTracks;    // number of entries of pTracks
@@ -51,7 +50,7 @@ const char* LoadMidiFile(const uint8_t* lpBytes, size_t cbBytes, MidiSong* lpSon
 const char* LoadMidiFile(const char* lpszPath, MidiSong* lpSong);
 
 // Validation pass over one track's bytes; null or a per-track message. Sets nTotalTicks.
-const char* ParseTrack(MidiSong* lpSong, MidiTrack* lpTrack, int nTrack);
+const char* ParseTrack(MidiTrack* lpTrack, int nTrack);
 
 // Releases every track buffer and the track array; harmless on a song that owns nothing.
 void FreeSong(MidiSong* lpSong);

@@ -9,8 +9,8 @@ class MidiPlayer {
   public:
     MidiPlayer();
 
-    // Keeps the window and opens the output device with every channel at program 0.
-    void Open(HWND hWnd);
+    // Opens the output device with every channel at program 0.
+    void Open();
     // Loads lpszPath (or the file last started) and plays it from its beginning.
     void Play(const char* lpszPath = NULL);
     // Stops the timer and silences the device; keeps the song.

@@ -3,7 +3,7 @@
 #include "music/midi_player.h"
 
 #include "music/sequencer.h"
-#include "shell/diag.h"
+#include "shell/base/diag.h"
 
 #include <cstdio>
 #include <cstring>
@@ -53,9 +53,8 @@ MidiPlayer::MidiPlayer() : song(), uDeviceId(0), lpszFile(NULL) {
     InitializeCriticalSection(&csSong);
 }
 
-void MidiPlayer::Open(HWND hWnd) {
+void MidiPlayer::Open() {
     EnterCriticalSection(&csSong);
-    song.hWnd = hWnd;
     song.hMidiOut = OpenMidiOut(uDeviceId);
     if (!song.hMidiOut)
         DebugLog("The default MIDI output device cannot be opened at this time.");
@@ -68,7 +67,6 @@ void MidiPlayer::Play(const char* lpszPath) {
     EnterCriticalSection(&csSong);
     MidiSong next;
     memset(&next, 0, sizeof(next));
-    next.hWnd = song.hWnd;
     next.hMidiOut = song.hMidiOut;
     if (const char* lpszMsg = LoadMidiFile(lpszPath ? lpszPath : lpszFile, &next)) {
         char szText[260];

@@ -14,7 +14,7 @@ class MusicControl {
     virtual ~MusicControl();
 
     // Builds the music file's path, opens the MIDI output and plays if the program is active.
-    void Start(const char* const* lpFiles, HWND hWnd);
+    void Start(const char* const* lpFiles);
     // Plays the song from its beginning on activation; stops and releases it on deactivation.
     void OnActivateApp(WPARAM wParam);
     // Stops the music and closes the MIDI output.

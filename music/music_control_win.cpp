@@ -2,7 +2,7 @@
 #include "music/music.h"
 
 #include "music/midi_player.h"
-#include "shell/diag.h"
+#include "shell/base/diag.h"
 
 const char* const MusicFiles[] = {"twell3.mid"};
 
@@ -13,14 +13,14 @@ MusicControl::MusicControl() : nCurSong(0), bActive(0) {}
 // Destroys the song entries only: the music is not stopped at exit.
 MusicControl::~MusicControl() {}
 
-void MusicControl::Start(const char* const* lpFiles, HWND hWnd) {
+void MusicControl::Start(const char* const* lpFiles) {
     char szDir[MAX_PATH];
     DWORD cch = GetCurrentDirectoryA(sizeof(szDir), szDir);
     // A directory that does not fit leaves the path empty and the music off.
     const char* lpszDir = (cch > 0 && cch < sizeof(szDir)) ? szDir : NULL;
     for (int i = 0; i < (int)(sizeof(Songs) / sizeof(Songs[0])); i++)
         Songs[i].SetFile(lpFiles[i], lpszDir);
-    Player.Open(hWnd);
+    Player.Open();
     TryPlay();
 }
 

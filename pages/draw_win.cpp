@@ -1,6 +1,7 @@
 // Drawing the page and its title into the window or the off-screen frame.
 #include "pages/page.h"
-#include "shell/app.h"
+
+#include "shell/base/app_state.h"
 
 int DrawPage(HDC hdc) {
     if (lpDib == NULL)

@@ -4,7 +4,7 @@
 #include "pages/fill_host_win.h"
 #include "pages/page.h"
 #include "pages/sound.h"
-#include "shell/app.h"
+#include "shell/base/app_state.h"
 
 WindowFillHost::WindowFillHost() {
     LARGE_INTEGER li;

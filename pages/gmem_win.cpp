@@ -1,8 +1,13 @@
 // The page buffers and the movable global memory they live in.
 #include "pages/page.h"
-#include "shell/app.h"
-#include "shell/diag.h"
-#include "shell/seams.h"
+
+#include "shell/base/app_state.h"
+#include "shell/base/diag.h"
+#include "shell/base/seams.h"
+
+// Where the buffers' assertions say they are.
+static const char szModule[] = "Gmem";
+static const unsigned nLineDib = 20, nLineDibClear = 26, nLineDibPrint = 31;
 
 BYTE* lpDib = NULL;
 BYTE* lpDibClear = NULL;
@@ -50,14 +55,14 @@ void FreePageBuffers() {
 
 int AllocPageBuffers() {
     lpDib = static_cast<BYTE*>(GmemAlloc(PAGE_BYTES));
-    ASSERT_AT(lpDib != NULL, "Gmem", 20, "lpDib");
+    ASSERT_AT(lpDib != NULL, szModule, nLineDib, "lpDib");
     if (lpDib != NULL) {
         lpDibClear = static_cast<BYTE*>(GmemAlloc(PAGE_BYTES));
-        ASSERT_AT(lpDibClear != NULL, "Gmem", 26, "lpDibClear");
+        ASSERT_AT(lpDibClear != NULL, szModule, nLineDibClear, "lpDibClear");
     }
     if (lpDibClear != NULL) {
         lpDibPrint = static_cast<BYTE*>(GmemAlloc(PRINT_BYTES));
-        ASSERT_AT(lpDibPrint != NULL, "Gmem", 31, "lpDibPrint");
+        ASSERT_AT(lpDibPrint != NULL, szModule, nLineDibPrint, "lpDibPrint");
     }
     if (lpDib != NULL && lpDibClear != NULL && lpDibPrint != NULL)
         return 1;

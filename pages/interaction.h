@@ -2,8 +2,8 @@
 #pragma once
 #include <windows.h>
 
-// WM_LBUTTONDOWN on the main window: colours the clicked area with nCurColour.
-LRESULT OnPageClick(HWND hWnd, WPARAM wParam, LPARAM lParam);
+// WM_LBUTTONDOWN on the main window: colours the clicked area with nColour (1..224).
+LRESULT OnPageClick(HWND hWnd, LPARAM lParam, int nColour);
 // The Clear command: wipes the page in a wave, unless it is already clear.
 LRESULT OnClearPage(HWND hWnd);
 // The page commands: keep the page in its file, then show the next or previous one that loads.

@@ -1,57 +1,43 @@
 // Page clicks, Clear and the page commands, run on the window thread with the window disabled.
 #include "pages/interaction.h"
+
 #include "pages/fill.h"
 #include "pages/page.h"
-#include "shell/app.h"
-#include "shell/mainwnd.h"
+#include "shell/base/app_state.h"
+#include "shell/base/busy.h"
 
-int StepPage(int nPage, int nStep) { return (nPage + nStep + PAGE_COUNT) % PAGE_COUNT; }
-
-static void BeginLongOperation(HWND hWnd) {
-    hCurCursor = hWaitCursor;
-    SetCursor(hCurCursor);
-    EnableWindow(hWnd, FALSE);
+int StepPage(int nPage, int nStep) {
+    return (nPage + nStep + PAGE_COUNT) % PAGE_COUNT;
 }
 
-// Drops the input made meanwhile and lets the shell choose the cursor for where the mouse is now.
-static void EndLongOperation(HWND hWnd) {
-    EnableWindow(hWnd, TRUE);
-    PurgeInput(hWnd);
-}
-
-static void RefreshCursor(HWND hWnd) {
-    POINT pt;
-    GetCursorPos(&pt);
-    PostMessageA(hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-    SetFocus(hWnd);
-}
-
-LRESULT OnPageClick(HWND hWnd, WPARAM, LPARAM lParam) {
+LRESULT OnPageClick(HWND hWnd, LPARAM lParam, int nColour) {
     int x = (short)LOWORD(lParam) - PAGE_LEFT;
     int y = (short)HIWORD(lParam) - PAGE_TOP;
     const PageInfoHeader& bih = bmiPage.bmiHeader;
     if (lpDib == NULL || x < 0 || y < 0 || x >= bih.biWidth || y >= bih.biHeight)
         return 0;
     BYTE nPixel = lpDib[x + bih.biWidth * (bih.biHeight - 1 - y)];
-    if (nPixel == 0 || nPixel == nCurColour)
+    if (nPixel == PIXEL_OUTLINE || nPixel == nColour)
         return 0;
 
-    BeginLongOperation(hWnd);
-    ColourFill(x, y, nCurColour);
-    EndLongOperation(hWnd);
+    BeginBusyWork(hWnd, TRUE);
+    ColourFill(x, y, nColour);
+    EndBusyWork(hWnd);
     bmfhPage.bfReserved1 = 0;
     RefreshCursor(hWnd);
+    SetFocus(hWnd);
     return 0;
 }
 
 LRESULT OnClearPage(HWND hWnd) {
     if (bmfhPage.bfReserved1 != 0)
         return 0;
-    BeginLongOperation(hWnd);
+    BeginBusyWork(hWnd, TRUE);
     ClearFill();
-    EndLongOperation(hWnd);
+    EndBusyWork(hWnd);
     bmfhPage.bfReserved1 = 1;
     RefreshCursor(hWnd);
+    SetFocus(hWnd);
     return 0;
 }
 
@@ -78,5 +64,9 @@ static LRESULT TurnPage(HWND hWnd, int nStep) {
     return 0;
 }
 
-LRESULT OnNextPage(HWND hWnd) { return TurnPage(hWnd, +1); }
-LRESULT OnPrevPage(HWND hWnd) { return TurnPage(hWnd, -1); }
+LRESULT OnNextPage(HWND hWnd) {
+    return TurnPage(hWnd, +1);
+}
+LRESULT OnPrevPage(HWND hWnd) {
+    return TurnPage(hWnd, -1);
+}

@@ -61,10 +61,6 @@ int LoadPage(const char* lpszFile);
 // failure, silently, with the old file as it was.
 int SavePage(const char* lpszFile);
 
-// Loads the first page that can be loaded, from nCurPage on. When none can, tells the child
-// and shuts the program down, returning 0.
-int LoadFirstPage();
-
 // The page at (70, 70), pixel for pixel. 0 when there is no page buffer.
 int DrawPage(HDC hdc);
 

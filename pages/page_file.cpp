@@ -1,6 +1,6 @@
 // The page file codec: little-endian headers, 1-bit expansion and reading a page.
 #include "pages/page_file.h"
-#include "pages/palette.h"
+#include "pages/pixels.h"
 
 #include <cstring>
 
@@ -209,4 +209,12 @@ int IsSafeToDraw(const PageInfo& bmi, size_t cbPixels) {
     // The drawing calls read rows padded to 4 bytes.
     uint64_t cbRow = (static_cast<uint64_t>(bih.biWidth) + 3) / 4 * 4;
     return cbRow * static_cast<uint64_t>(bih.biHeight) <= cbPixels;
+}
+
+void ApplyPaletteColours(const PageRgb* lpPalette, PageInfo* lpInfo) {
+    for (int i = 0; i < PAGE_COLOURS; i++) {
+        lpInfo->bmiColors[i].rgbRed = lpPalette[i].red;
+        lpInfo->bmiColors[i].rgbGreen = lpPalette[i].green;
+        lpInfo->bmiColors[i].rgbBlue = lpPalette[i].blue;
+    }
 }

@@ -97,6 +97,10 @@ void ExpandMonoRow(const uint8_t* lpSrc, uint8_t* lpDst, int nPixels);
 // now in memory; every other field, the clear flag included, keeps its value.
 void ConvertHeadersTo8Bit(PageFileHeader* lpHeader, PageInfo* lpInfo);
 
+// Copies red, green and blue of the 256 colours into a page's colour table; the fourth
+// byte of each entry keeps its value.
+void ApplyPaletteColours(const PageRgb* lpPalette, PageInfo* lpInfo);
+
 // Reads one page into the three parts of the page in memory. Returns 1 when the page was
 // taken, 0 when the file is not a colouring page: wrong magic, not 660 x 460, more pixel
 // bytes than lpPixels holds, or a header the drawing calls could not take as it is (not

@@ -1,9 +1,9 @@
 // The page in memory and its file: the page table, the program palette, loading and saving.
 #include "pages/page.h"
-#include "shell/app.h"
-#include "shell/diag.h"
-#include "shell/mainwnd.h"
-#include "shell/seams.h"
+
+#include "shell/base/app_state.h"
+#include "shell/base/diag.h"
+#include "shell/base/seams.h"
 
 #include <stdio.h>
 #include <string>
@@ -88,23 +88,4 @@ int SavePage(const char* lpszFile) {
         return 1;
     DeleteFileA(strTemp.c_str());
     return 0;
-}
-
-int LoadFirstPage() {
-    if (nCurPage < 0 || nCurPage >= PAGE_COUNT)
-        nCurPage = 0;
-    while (!LoadPage(PageFiles[nCurPage])) {
-        if (nCurPage >= PAGE_COUNT - 1) {
-            MessageBoxA(hWndMain, LoadResString(IDS_NOPAGES, 0), LoadResString(IDS_APPNAME, 1),
-                        MB_OK);
-            ShutdownApp(hWndMain);
-            return 0;
-        }
-        nCurPage++;
-    }
-    if (nCurPage != 0)
-        InvalidateRect(hWndMain, NULL, FALSE);
-    hCurCursor = hEditCursor;
-    SetCursor(hCurCursor);
-    return 1;
 }

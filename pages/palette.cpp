@@ -72,11 +72,3 @@ void BuildPaletteColours(PageRgb* lpPalette) {
             lpPalette[i] = PageRgb{255, 255, 255};
     }
 }
-
-void ApplyPaletteColours(const PageRgb* lpPalette, PageInfo* lpInfo) {
-    for (int i = 0; i < PAGE_COLOURS; i++) {
-        lpInfo->bmiColors[i].rgbRed = lpPalette[i].red;
-        lpInfo->bmiColors[i].rgbGreen = lpPalette[i].green;
-        lpInfo->bmiColors[i].rgbBlue = lpPalette[i].blue;
-    }
-}

@@ -2,15 +2,7 @@
 // of a colour fill's start sound without repeats.
 #pragma once
 
-enum {
-    IDW_FILL_FIRST = 1, // start sounds of a colour fill, one picked per fill
-    IDW_FILL_LAST = 34,
-    IDW_FILL_LOOP = 35,  // loops while a colour fill runs long
-    IDW_CLEAR_LOOP = 36, // loops while a clear runs long
-    IDW_CLEAR = 37,      // start of a clear
-    IDW_CLICK = 38,      // a colour or palette-page button
-    IDW_COUNT = 39,      // table size; entry 0 is never used
-};
+#include "shell/base/ids.h" // the sound numbers, IDW_*
 
 // Set flags mark the start sounds already picked in the current cycle (index = sound id).
 extern int SoundUsed[IDW_FILL_LAST + 1];

@@ -2,16 +2,12 @@
 #pragma once
 #include <windows.h>
 
-extern HINSTANCE hInst; // the program's module instance
-extern HWND hWndMain;   // the one main window, 800 x 600 at (0, 0)
+#include "shell/base/app_state.h"
 
-extern HBITMAP hbmTopBottom, hbmLeftRight, hbmDotPattern, hbmDotShadow, hbmTitles;
+// The frame and the intro screen's tiles, loaded by start-up (the titles are in app_state.h).
+extern HBITMAP hbmTopBottom, hbmLeftRight, hbmDotPattern, hbmDotShadow;
 
-// Called by the page allocator when memory runs out: nonzero asks for another try.
-typedef int (*LOWMEMHANDLER)(DWORD dwSize);
-
-LOWMEMHANDLER SetLowMemoryHandler(LOWMEMHANDLER lpfnHandler);
-LOWMEMHANDLER GetLowMemoryHandler();
+// Asks the child's parent to Retry or Cancel when memory runs out; nonzero is Retry.
 int LowMemoryHandler(DWORD dwSize);
 
 void RegisterMainClass(HINSTANCE hInstance);
@@ -19,6 +15,10 @@ int InitInstance(HINSTANCE hInstance, int nCmdShow);
 int EnterFullScreen();
 void LeaveFullScreen();
 int ShutdownApp(HWND hWnd);
+
+// Loads the first page that can be loaded, from nCurPage on, as the intro screen closes. When
+// none can, tells the child and shuts the program down, returning 0.
+int LoadFirstPage();
 
 // Runs the message loop until WM_QUIT and returns its exit code.
 int RunMessageLoop();

@@ -1,7 +1,11 @@
 // The four bands of the frame around the page.
 #include "shell/app.h"
-#include "shell/diag.h"
+#include "shell/base/diag.h"
 #include "shell/paint.h"
+
+// Where the frame's one assertion says it is.
+static const char szModule[] = "Drawbrdr";
+static const unsigned nLineDeleteSave = 97;
 
 void DrawBorder(HDC hdc) {
     HDC hdcWork = CreateCompatibleDC(hdc);
@@ -30,5 +34,5 @@ void DrawBorder(HDC hdc) {
     SelectObject(hdcWork, hbmOldWork);
     DeleteDC(hdcWork);
     DeleteDC(hdcSource);
-    ASSERT_AT(DeleteObject(HBMSave), "Drawbrdr", 97, "DeleteObject ( HBMSave )");
+    ASSERT_AT(DeleteObject(HBMSave), szModule, nLineDeleteSave, "DeleteObject ( HBMSave )");
 }

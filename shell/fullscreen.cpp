@@ -6,8 +6,8 @@
 // through a hidden window of its own; the main window stays a plain GDI window whose screen is
 // left as it is on activation.
 #include "shell/app.h"
-#include "shell/diag.h"
-#include "shell/seams.h"
+#include "shell/base/diag.h"
+#include "shell/base/seams.h"
 #include <ddraw.h>
 
 LPDIRECTDRAW lpDD = NULL;
@@ -27,6 +27,7 @@ static HWND CreateDisplayModeWindow() {
 int EnterFullScreen() {
     if (TW_PLATFORM(DirectDrawCreate)(NULL, &lpDD, NULL) != DD_OK) {
         lpDD = NULL;
+        // The trace has always named this step by the call's extended form; the text stays.
         DebugLog("DirectDrawCreateEx");
         return FALSE;
     }

@@ -1,36 +1,50 @@
-// The main window procedure: one line per message, each handled by a small function.
+// The main window procedure: one line per message, each handled by a small function. The only
+// code that changes which screen the window shows.
 #include "shell/mainwnd.h"
+
 #include "shell/app.h"
+#include "shell/base/busy.h"
 #include "shell/paint.h"
 #include "music/music.h"
 #include "pages/interaction.h"
 #include "pages/page.h"
-#include "pages/sound.h"
 #include "ui/controlbar.h"
 #include "ui/dialog.h"
 #include "ui/print.h"
 #include "ui/printopt.h"
-
-int nScreenMode = MODE_INTRO_FIRST;
-int bBusy = 0;
-int idCurPalettePage = 2001;
-int nPaletteBase = 28;
-int idCurSwatch = 2008;
-int nCurColour = 29;
-HCURSOR hArrowCursor = NULL, hEditCursor = NULL, hWaitCursor = NULL, hCurCursor = NULL;
-HBRUSH hHollowBrush = NULL;
-POINT ptMouse = {0, 0};
 
 static const DWORD nEchoMs = 125;
 
 // Runs inside CreateWindowEx, before hWndMain is set.
 static LRESULT OnCreate() {
     BuildPalette();
-    hArrowCursor = LoadCursorA(NULL, IDC_ARROW);
-    hEditCursor = LoadCursorA(hInst, "EditCursor");
-    hWaitCursor = LoadCursorA(NULL, IDC_WAIT);
-    hCurCursor = hArrowCursor;
+    LoadCursors(hInst);
     hHollowBrush = (HBRUSH)GetStockObject(NULL_BRUSH);
+    return 0;
+}
+
+// The first paint brings the intro's OK button; the paint after OK leaves the intro for the
+// first page. The colouring screen is drawn with the window disabled, and the input made while
+// it was drawn is thrown away.
+static LRESULT OnPaintMessage(HWND hWnd) {
+    if (nScreenMode == MODE_COLORING) {
+        DestroyIntroButtons();
+        BeginBusyWork(hWndMain, FALSE);
+        OnPaint(hWnd);
+        EndBusyWork(hWndMain);
+        SetFocus(hWnd);
+        return 0;
+    }
+    if (nScreenMode == MODE_INTRO_FIRST) {
+        nScreenMode = MODE_INTRO;
+        PostMessageA(hWndMain, UM_CREATEINTROOK, 0, 0);
+    }
+    OnPaint(hWnd);
+    if (nScreenMode == MODE_INTRO_CLOSING) {
+        nScreenMode = MODE_COLORING;
+        PostMessageA(hWndMain, UM_CREATECONTROLS, 0, 0);
+        LoadFirstPage();
+    }
     return 0;
 }
 
@@ -46,7 +60,7 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_KILLFOCUS:
         return 0;
     case WM_PAINT:
-        return OnPaint(hWnd);
+        return OnPaintMessage(hWnd);
     case WM_CLOSE:
         DestroyWindow(hWnd);
         return 0;
@@ -74,7 +88,7 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
             SetFocus(hWnd);
         return UpdateCursor(lParam);
     case WM_LBUTTONDOWN:
-        return bBusy ? 0 : OnPageClick(hWnd, wParam, lParam);
+        return bBusy ? 0 : OnPageClick(hWnd, lParam, nCurColour);
     case UM_CREATECONTROLS:
         return CreateControlBar(hWnd);
     case UM_CREATEINTROOK:
@@ -145,37 +159,10 @@ LRESULT OnKeyDown(HWND hWnd, WPARAM wParam) {
     return 0;
 }
 
-// Makes a button draw itself again, after the selection it shows has changed.
-static void RedrawButton(HWND hButton) {
-    SendMessageA(hButton, BM_SETSTATE, TRUE, 0);
-    SendMessageA(hButton, BM_SETSTATE, FALSE, 0);
-}
-
-static LRESULT OnPalettePage(int id) {
-    int idOld = idCurPalettePage;
-    PlaySoundOnce(IDW_CLICK);
-    idCurPalettePage = id;
-    nPaletteBase = (id - IDC_PALETTE_FIRST) * 28;
-    nCurColour = idCurSwatch - 2007 + nPaletteBase;
-    RedrawButton(PaletteButtons[idOld - IDC_PALETTE_FIRST].hWnd);
-    for (int i = 0; i < nSwatchButtons; i++)
-        RedrawButton(SwatchButtons[i].hWnd);
-    return 0;
-}
-
-static LRESULT OnSwatch(int id) {
-    int idOld = idCurSwatch;
-    PlaySoundOnce(IDW_CLICK);
-    idCurSwatch = id;
-    nCurColour = id - 2007 + nPaletteBase;
-    RedrawButton(SwatchButtons[idOld - IDC_SWATCH_FIRST].hWnd);
-    return 0;
-}
-
 static LRESULT OnIntroOk(HWND hWnd) {
     LoadPrintMode();
     EnableWindow(hWnd, FALSE);
-    bBusy = 0;
+    SetBusy(0);
     nScreenMode = MODE_INTRO_CLOSING;
     InvalidateRect(hWnd, NULL, FALSE);
     return 0;
@@ -200,7 +187,7 @@ LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam) {
     case IDC_INTROOK:
         return OnIntroOk(hWnd);
     case IDC_PRINT:
-        PrintPage(hInst, hWnd);
+        PrintPage(hWnd);
         SetFocus(hWnd);
         return 1;
     case IDC_INFO:
@@ -215,25 +202,4 @@ LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam) {
         return OnNextPage(hWnd);
     }
     return DefWindowProcA(hWnd, WM_COMMAND, wParam, lParam);
-}
-
-LRESULT UpdateCursor(LPARAM lParam) {
-    if (nScreenMode != MODE_COLORING)
-        return 0;
-    ptMouse.x = LOWORD(lParam);
-    ptMouse.y = HIWORD(lParam);
-    if (ptMouse.x >= 730 || ptMouse.x < 70 || ptMouse.y >= 530 || ptMouse.y < 70)
-        hCurCursor = hArrowCursor;
-    else
-        hCurCursor = hEditCursor;
-    SetCursor(hCurCursor);
-    return 0;
-}
-
-void PurgeInput(HWND hWnd) {
-    MSG msg;
-    while (PeekMessageA(&msg, hWnd, 0x100, 0x108, PM_REMOVE))
-        ;
-    while (PeekMessageA(&msg, hWnd, 0x200, 0x209, PM_REMOVE))
-        ;
 }

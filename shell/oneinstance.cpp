@@ -1,7 +1,7 @@
 // Single-instance guard: a named mutex marks a running copy, a shared section tells its window.
 #include "shell/oneinstance.h"
-#include "shell/diag.h"
-#include "shell/seams.h"
+#include "shell/base/diag.h"
+#include "shell/base/seams.h"
 #include <stdio.h>
 
 // One copy for every process of this image: the linker marks .shr read, write and shared.

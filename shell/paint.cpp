@@ -1,30 +1,9 @@
 // WM_PAINT: the intro screen or the whole colouring screen, composed off-screen and shown at once.
 #include "shell/paint.h"
+
 #include "shell/app.h"
-#include "shell/mainwnd.h"
+#include "shell/base/bitmaps.h"
 #include "pages/page.h"
-#include "ui/controlbar.h"
-
-int DrawBitmapAt(HDC hdc, const char* lpszName, int x, int y) {
-    HBITMAP hbm = LoadBitmapA(hInst, lpszName);
-    if (hbm == NULL)
-        return TRUE;
-    BITMAP bm;
-    GetObjectA(hbm, sizeof(bm), &bm);
-    HDC hdcMem = CreateCompatibleDC(hdc);
-    HGDIOBJ hbmOld = SelectObject(hdcMem, hbm);
-    BitBlt(hdc, x, y, bm.bmWidth, bm.bmHeight, hdcMem, 0, 0, SRCCOPY);
-    SelectObject(hdcMem, hbmOld);
-    DeleteDC(hdcMem);
-    DeleteObject(hbm);
-    return TRUE;
-}
-
-void DrawButtonBitmap(const DRAWITEMSTRUCT* lpDrawItem, const char* lpszDownName,
-                      const char* lpszUpName) {
-    const char* lpszName = (lpDrawItem->itemState & ODS_SELECTED) ? lpszDownName : lpszUpName;
-    DrawBitmapAt(lpDrawItem->hDC, lpszName, 0, 0);
-}
 
 // Copies an 8 x 8 tile over a run of places, stepping by dx, dy.
 static void TileRun(HDC hdcDest, HDC hdcTile, int x, int y, int dx, int dy, int nTiles) {
@@ -52,38 +31,20 @@ void DrawIntroScreen(HDC hdc) {
     DeleteDC(hdcTile);
 }
 
-static void DrawColouringScreen(HWND hWnd, HDC hdcScreen) {
-    DestroyIntroButtons();
-    EnableWindow(hWndMain, FALSE);
-    {
-        COffscreen offscreen(hdcScreen, 800, 600);
-        DrawBorder(offscreen.Hdc());
-        DrawPage(offscreen.Hdc());
-        DrawPageTitle(offscreen.Hdc());
-        offscreen.BlitTo(hdcScreen, 0, 0);
-        EnableWindow(hWndMain, TRUE);
-        PurgeInput(hWndMain);
-        SetFocus(hWnd);
-    }
+void DrawColouringScreen(HDC hdcScreen) {
+    COffscreen offscreen(hdcScreen, 800, 600);
+    DrawBorder(offscreen.Hdc());
+    DrawPage(offscreen.Hdc());
+    DrawPageTitle(offscreen.Hdc());
+    offscreen.BlitTo(hdcScreen, 0, 0);
 }
 
-LRESULT OnPaint(HWND hWnd) {
+void OnPaint(HWND hWnd) {
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hWnd, &ps);
     if (nScreenMode == MODE_COLORING)
-        DrawColouringScreen(hWnd, hdc);
-    if (nScreenMode == MODE_INTRO_FIRST) {
-        nScreenMode = MODE_INTRO;
-        PostMessageA(hWndMain, UM_CREATEINTROOK, 0, 0);
-    }
-    if (nScreenMode != MODE_COLORING)
+        DrawColouringScreen(hdc);
+    else
         DrawIntroScreen(hdc);
     EndPaint(hWnd, &ps);
-
-    if (nScreenMode == MODE_INTRO_CLOSING) {
-        nScreenMode = MODE_COLORING;
-        PostMessageA(hWndMain, UM_CREATECONTROLS, 0, 0);
-        LoadFirstPage();
-    }
-    return 0;
 }

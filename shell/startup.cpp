@@ -1,30 +1,20 @@
 // Start-up and shutdown of the program: window class, main window, frame bitmaps, timer.
 #include "shell/app.h"
-#include "shell/diag.h"
+
+#include "shell/base/busy.h"
+#include "shell/base/diag.h"
+#include "shell/base/seams.h"
 #include "shell/mainwnd.h"
 #include "shell/oneinstance.h"
-#include "shell/seams.h"
 #include "pages/page.h"
 #include "pages/sound_win.h"
 #include "ui/controlbar.h"
 #include "ui/dialog.h"
 
-HINSTANCE hInst = NULL;
-HWND hWndMain = NULL;
-HBITMAP hbmTopBottom = NULL, hbmLeftRight = NULL, hbmDotPattern = NULL, hbmDotShadow = NULL,
-        hbmTitles = NULL;
+HBITMAP hbmTopBottom = NULL, hbmLeftRight = NULL, hbmDotPattern = NULL, hbmDotShadow = NULL;
 
 static const char szClassName[] = "TWELLWIN3";
 static const UINT_PTR idTimer = 1;
-static LOWMEMHANDLER lpfnLowMemory = NULL;
-
-LOWMEMHANDLER SetLowMemoryHandler(LOWMEMHANDLER lpfnHandler) {
-    LOWMEMHANDLER lpfnOld = lpfnLowMemory;
-    lpfnLowMemory = lpfnHandler;
-    return lpfnOld;
-}
-
-LOWMEMHANDLER GetLowMemoryHandler() { return lpfnLowMemory; }
 
 int LowMemoryHandler(DWORD) {
     return MessageBoxA(hWndMain, "There is not enough memory to play this game.", "Error",
@@ -89,8 +79,7 @@ static void DeleteBitmap(HBITMAP& hbm) {
 }
 
 int ShutdownApp(HWND hWnd) {
-    DestroyCursor(hEditCursor);
-    hEditCursor = NULL;
+    DestroyEditCursor();
     KillTimer(hWnd, idTimer);
     DeleteBitmap(hbmDotPattern);
     DeleteControlBarBitmaps();
@@ -98,4 +87,22 @@ int ShutdownApp(HWND hWnd) {
     LeaveFullScreen();
     PostQuitMessage(0);
     return 0;
+}
+
+int LoadFirstPage() {
+    if (nCurPage < 0 || nCurPage >= PAGE_COUNT)
+        nCurPage = 0;
+    while (!LoadPage(PageFiles[nCurPage])) {
+        if (nCurPage >= PAGE_COUNT - 1) {
+            MessageBoxA(hWndMain, LoadResString(IDS_NOPAGES, 0), LoadResString(IDS_APPNAME, 1),
+                        MB_OK);
+            ShutdownApp(hWndMain);
+            return 0;
+        }
+        nCurPage++;
+    }
+    if (nCurPage != 0)
+        InvalidateRect(hWndMain, NULL, FALSE);
+    ShowCursorShape(hEditCursor);
+    return 1;
 }

@@ -12,7 +12,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
     RegisterMainClass(hInstance);
     if (!InitInstance(hInstance, nCmdShow))
         return 0;
-    MusicCtl.Start(MusicFiles, hWndMain);
+    MusicCtl.Start(MusicFiles);
 
     return RunMessageLoop();
 }

@@ -1,13 +1,19 @@
 // Creation and owner-draw of the main window's buttons.
 #include "ui/controlbar.h"
-#include "shell/app.h"
-#include "shell/mainwnd.h"
-#include "shell/paint.h"
+
+#include "pages/sound.h"
+#include "shell/base/app_state.h"
+#include "shell/base/bitmaps.h"
+
+int idCurPalettePage = 2001;
+int nPaletteBase = 28;
+int idCurSwatch = 2008;
+int nCurColour = 29;
 
 ButtonDef IntroButtons[1] = {{NULL, IDC_INTROOK, 344, 420, 96, 46}};
 
 ButtonDef ToolButtons[nToolButtons] = {
-    {NULL, IDC_QUIT, 12, 12, 96, 45},  {NULL, IDC_PRINT, 318, 12, 79, 45},
+    {NULL, IDC_QUIT, 12, 12, 96, 45},   {NULL, IDC_PRINT, 318, 12, 79, 45},
     {NULL, IDC_CLEAR, 403, 12, 79, 45}, {NULL, IDC_INFO, 692, 12, 96, 45},
     {NULL, IDC_UP, 267, 543, 53, 45},   {NULL, IDC_DOWN, 480, 543, 53, 45},
 };
@@ -37,9 +43,36 @@ HBITMAP hbmPalette[nPaletteButtons];
 HBITMAP hbmSwatch[nSwatchBitmaps];
 
 static const char* const szToolUp[nToolButtons] = {"QuitBtn", "PrintBtn", "ClearBtn",
-                                                    "InfoBtn", "UpBtn",    "DownBtn"};
+                                                   "InfoBtn", "UpBtn",    "DownBtn"};
 static const char* const szToolDown[nToolButtons] = {"QuitBtnDn", "PrintBtnDn", "ClearBtnDn",
-                                                      "InfoBtnDn", "UpBtnDn",    "DownBtnDn"};
+                                                     "InfoBtnDn", "UpBtnDn",    "DownBtnDn"};
+
+// Makes a button draw itself again, after the selection it shows has changed.
+static void RedrawButton(HWND hButton) {
+    SendMessageA(hButton, BM_SETSTATE, TRUE, 0);
+    SendMessageA(hButton, BM_SETSTATE, FALSE, 0);
+}
+
+LRESULT OnPalettePage(int id) {
+    int idOld = idCurPalettePage;
+    PlaySoundOnce(IDW_CLICK);
+    idCurPalettePage = id;
+    nPaletteBase = (id - IDC_PALETTE_FIRST) * nSwatchButtons;
+    nCurColour = idCurSwatch - (IDC_SWATCH_FIRST - 1) + nPaletteBase;
+    RedrawButton(PaletteButtons[idOld - IDC_PALETTE_FIRST].hWnd);
+    for (int i = 0; i < nSwatchButtons; i++)
+        RedrawButton(SwatchButtons[i].hWnd);
+    return 0;
+}
+
+LRESULT OnSwatch(int id) {
+    int idOld = idCurSwatch;
+    PlaySoundOnce(IDW_CLICK);
+    idCurSwatch = id;
+    nCurColour = id - (IDC_SWATCH_FIRST - 1) + nPaletteBase;
+    RedrawButton(SwatchButtons[idOld - IDC_SWATCH_FIRST].hWnd);
+    return 0;
+}
 
 static void CreateButtons(HWND hWndParent, ButtonDef* lpButtons, int nButtons) {
     for (int i = 0; i < nButtons; i++) {
@@ -64,13 +97,13 @@ void DestroyIntroButtons() {
 static void CreatePaletteButtons(HWND hWndParent) {
     CreateButtons(hWndParent, PaletteButtons, nPaletteButtons);
     for (int p = 0; p < nPaletteButtons; p++)
-        hbmPalette[p] = LoadBitmapA(hInst, MAKEINTRESOURCEA(91 + p));
+        hbmPalette[p] = LoadBitmapA(hInst, MAKEINTRESOURCEA(IDB_PALETTE_FIRST + p));
 }
 
 static void CreateSwatchButtons(HWND hWndParent) {
     CreateButtons(hWndParent, SwatchButtons, nSwatchButtons);
     for (int n = 0; n < nSwatchBitmaps; n++)
-        hbmSwatch[n] = LoadBitmapA(hInst, MAKEINTRESOURCEA(101 + n));
+        hbmSwatch[n] = LoadBitmapA(hInst, MAKEINTRESOURCEA(IDB_SWATCH_FIRST + n));
 }
 
 LRESULT CreateControlBar(HWND hWndParent) {

@@ -1,7 +1,7 @@
 // The Info dialog, the door to About and to the Printing Options, and the About dialog.
 #include "ui/dialog.h"
 
-#include "shell/mainwnd.h"
+#include "shell/base/busy.h"
 #include "ui/fontset.h"
 #include "ui/printopt.h"
 
@@ -20,7 +20,7 @@ static const DlgSkin AboutSkin = {AboutBackground, 2, AboutButtons, 1};
 // The Info screen keeps the main window's commands and clicks out while it is open.
 static INT_PTR OnInfoInit(HWND hDlg) {
     CenterDialog(hDlg, DLG_INFO, 0);
-    bBusy = 1;
+    SetBusy(1);
     return TRUE;
 }
 
@@ -29,7 +29,7 @@ static INT_PTR OnInfoCommand(HWND hDlg, WPARAM wParam) {
     case IDC_DLGOK:
     case IDC_DLGCANCEL:
         EndDialog(hDlg, static_cast<INT_PTR>(wParam));
-        bBusy = 0;
+        SetBusy(0);
         return TRUE;
     case IDC_ABOUT:
         RunDialog(hDlg, DLG_ABOUT, AboutDlgProc, 0);

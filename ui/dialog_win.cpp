@@ -1,11 +1,10 @@
 // The routines every skinned dialog shares: template, modal run, centring and the skin.
 #include "ui/dialog.h"
 
-#include "shell/app.h"
-#include "shell/diag.h"
-#include "shell/mainwnd.h"
-#include "shell/paint.h"
-#include "shell/seams.h"
+#include "shell/base/app_state.h"
+#include "shell/base/diag.h"
+#include "shell/base/bitmaps.h"
+#include "shell/base/seams.h"
 #include "ui/fontset.h"
 
 static_assert(STYLE_POPUP == WS_POPUP && STYLE_CHILD == WS_CHILD && STYLE_VISIBLE == WS_VISIBLE,

@@ -4,7 +4,7 @@
 
 // The Print command: asks for a printer and prints the current page as coloured so far, by
 // the method nPrintMode chooses. The main window is disabled and busy meanwhile.
-void PrintPage(HINSTANCE hInstance, HWND hWnd);
+void PrintPage(HWND hWnd);
 
 // Shows the system's print dialog; the chosen printer's DC, or null when cancelled.
 HDC GetPrinterDC(HWND hWnd);

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "shell/seams.h"
+#include "shell/base/seams.h"
 
 TW_SEAM(PrintDlgA)
 TW_SEAM(GetDeviceCaps)

@@ -1,10 +1,14 @@
 // The Print command: printer choice, the print job around one page, and the abort procedure.
 #include "ui/print.h"
 
-#include "shell/diag.h"
-#include "shell/mainwnd.h"
+#include "shell/base/busy.h"
+#include "shell/base/diag.h"
 #include "ui/print_seams.h"
 #include "ui/printopt.h"
+
+// Where the print's one assertion says it is.
+static const char szModule[] = "Print";
+static const unsigned nLinePageSize = 49;
 
 // Reset at every print: no printer choice or setup is remembered from one print to the next.
 static PRINTDLGA pd;
@@ -53,28 +57,23 @@ static void PrintJob(HDC hdcPrn, short xPage, short yPage) {
         TW_PLATFORM(EndDoc)(hdcPrn);
 }
 
-void PrintPage(HINSTANCE, HWND hWnd) {
-    bBusy = 1;
+void PrintPage(HWND hWnd) {
+    SetBusy(1);
     HDC hdcPrn = GetPrinterDC(hWnd);
     if (hdcPrn == NULL) {
-        bBusy = 0;
+        SetBusy(0);
         return;
     }
     short xPage = static_cast<short>(TW_PLATFORM(GetDeviceCaps)(hdcPrn, HORZRES));
     short yPage = static_cast<short>(TW_PLATFORM(GetDeviceCaps)(hdcPrn, VERTRES));
-    ASSERT_AT(xPage || yPage, "Print", 49, "xPage || yPage");
+    ASSERT_AT(xPage || yPage, szModule, nLinePageSize, "xPage || yPage");
 
-    hCurCursor = hWaitCursor;
-    SetCursor(hCurCursor);
-    EnableWindow(hWnd, FALSE);
+    BeginBusyWork(hWnd, TRUE);
     SetAbortProc(hdcPrn, PrintAbortProc);
     PrintJob(hdcPrn, xPage, yPage);
-    EnableWindow(hWnd, TRUE);
-
     // Keys and clicks made while printing do nothing; the mouse move sets the cursor again.
-    PurgeInput(hWnd);
-    GetCursorPos(&ptMouse);
-    PostMessageA(hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(ptMouse.x, ptMouse.y));
+    EndBusyWork(hWnd);
+    RefreshCursor(hWnd);
     DeleteDC(hdcPrn);
-    bBusy = 0;
+    SetBusy(0);
 }

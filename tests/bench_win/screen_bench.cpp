@@ -3,6 +3,7 @@
 #include "pages/fill_host_win.h"
 #include "pages/page.h"
 #include "shell/app.h"
+#include "shell/base/busy.h"
 #include "shell/mainwnd.h"
 #include <stdio.h>
 #include <string.h>

@@ -1,6 +1,7 @@
 // The control bar's bitmaps as compiled into the program, and its owner-draw.
 #include "pages/palette.h"
 #include "shell/app.h"
+#include "shell/base/busy.h"
 #include "shell/mainwnd.h"
 #include "ui/controlbar.h"
 #include <gtest/gtest.h>
@@ -36,7 +37,9 @@ Pixels ReadBitmap(HBITMAP hbm) {
     return p;
 }
 
-uint32_t Rgb(const PageRgb& c) { return (uint32_t)c.red << 16 | (uint32_t)c.green << 8 | c.blue; }
+uint32_t Rgb(const PageRgb& c) {
+    return (uint32_t)c.red << 16 | (uint32_t)c.green << 8 | c.blue;
+}
 
 TEST(SwatchBitmaps, EverySwatchShowsExactlyThePaletteColourItSelects) {
     for (int n = 0; n < 224; n++) {
@@ -61,7 +64,8 @@ TEST(SwatchBitmaps, EverySwatchShowsExactlyThePaletteColourItSelects) {
 }
 
 TEST(ToolBitmaps, EachPairIsItsButtonsSizeAndThePressedLookDiffers) {
-    static const char* const szUp[] = {"QuitBtn", "PrintBtn", "ClearBtn", "InfoBtn", "UpBtn", "DownBtn"};
+    static const char* const szUp[] = {"QuitBtn", "PrintBtn", "ClearBtn",
+                                       "InfoBtn", "UpBtn",    "DownBtn"};
     static const char* const szDown[] = {"QuitBtnDn", "PrintBtnDn", "ClearBtnDn",
                                          "InfoBtnDn", "UpBtnDn",    "DownBtnDn"};
     for (int i = 0; i < nToolButtons; i++) {

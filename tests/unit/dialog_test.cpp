@@ -1,8 +1,9 @@
 // The skinned dialogs run for real: Info, About and Printing Options, their fonts, the busy
 // flag, nesting, and what happens when a template cannot be had.
 #include "shell/app.h"
+#include "shell/base/busy.h"
 #include "shell/mainwnd.h"
-#include "shell/seams.h"
+#include "shell/base/seams.h"
 #include "support/dialog_script.h"
 #include "support/gdi_count.h"
 #include "support/msgbox_observer.h"

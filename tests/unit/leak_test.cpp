@@ -1,6 +1,7 @@
 // Painting and the colour buttons leave no GDI objects or memory behind, however often they run.
 #include "pages/page.h"
 #include "shell/app.h"
+#include "shell/base/busy.h"
 #include "shell/mainwnd.h"
 #include "support/gdi_count.h"
 #include "ui/controlbar.h"

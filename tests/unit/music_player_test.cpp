@@ -3,7 +3,7 @@
 #include "music/midi_player.h"
 #include "music/music.h"
 #include "native/midi_builder.h"
-#include "shell/diag.h"
+#include "shell/base/diag.h"
 
 #include "support/temp_dir.h"
 #include <gtest/gtest.h>
@@ -137,7 +137,7 @@ TEST_F(MusicFolder, MusicPlaysOnlyWhileTheProgramIsActive) {
     MusicControl control;
     control.OnActivateApp(TRUE); // before Start: no path yet, nothing plays
     EXPECT_FALSE(Player.song.bTimerOn);
-    control.Start(MusicFiles, NULL);
+    control.Start(MusicFiles);
     ASSERT_TRUE(Player.song.bTimerOn);
     EXPECT_EQ(std::string(Player.lpszFile), Path("twell3.mid"));
 

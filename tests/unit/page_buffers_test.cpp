@@ -1,7 +1,7 @@
 // The page buffers: allocation, the low-memory retry and the assertion naming a lost buffer.
 #include "pages/page.h"
 #include "shell/app.h"
-#include "shell/seams.h"
+#include "shell/base/seams.h"
 #include "support/msgbox_observer.h"
 #include <gtest/gtest.h>
 #include <string>

@@ -2,8 +2,9 @@
 // first page at start-up.
 #include "pages/page.h"
 #include "shell/app.h"
+#include "shell/base/busy.h"
 #include "shell/mainwnd.h"
-#include "shell/seams.h"
+#include "shell/base/seams.h"
 #include "support/msgbox_observer.h"
 #include "support/page_builder.h"
 #include "support/file_bytes.h"

@@ -2,6 +2,7 @@
 // Where each method puts the turned page, its frame, its colours, and the print job around it.
 #include "pages/page.h"
 #include "shell/app.h"
+#include "shell/base/busy.h"
 #include "shell/mainwnd.h"
 #include "support/gdi_count.h"
 #include "support/msgbox_observer.h"
@@ -305,8 +306,8 @@ TEST_F(Printing, WithoutAPageNoMethodDrawsAnything) {
 }
 
 TEST_F(Printing, ThePrintDialogIsAskedForADcAndNothingIsRemembered) {
-    PrintPage(hInst, hWndMain);
-    PrintPage(hInst, hWndMain);
+    PrintPage(hWndMain);
+    PrintPage(hWndMain);
     ASSERT_EQ(fake.nDialogs, 2);
     const PRINTDLGA& pd = fake.pdSeen;
     EXPECT_EQ(pd.lStructSize, sizeof(PRINTDLGA));
@@ -325,7 +326,7 @@ TEST_F(Printing, ThePrintDialogIsAskedForADcAndNothingIsRemembered) {
 TEST_F(Printing, CancellingPrintsNothingAndLeavesCursorAndStateAsTheyWere) {
     fake.bCancel = TRUE;
     hCurCursor = hEditCursor;
-    PrintPage(hInst, hWndMain);
+    PrintPage(hWndMain);
     EXPECT_EQ(fake.nStartDocs, 0);
     EXPECT_EQ(bBusy, 0);
     EXPECT_EQ(hCurCursor, hEditCursor);
@@ -336,7 +337,7 @@ TEST_F(Printing, CancellingPrintsNothingAndLeavesCursorAndStateAsTheyWere) {
 
 TEST_F(Printing, APrintRunsBusyAndDisabledUnderTheHourglassAndThrowsAwayInputMeanwhile) {
     hCurCursor = hEditCursor;
-    PrintPage(hInst, hWndMain);
+    PrintPage(hWndMain);
     EXPECT_EQ(fake.bBusyInside, 1);
     EXPECT_FALSE(fake.bEnabledInside);
     EXPECT_EQ(fake.hCursorInside, hWaitCursor);
@@ -371,19 +372,19 @@ TEST_F(Printing, APrintRunsBusyAndDisabledUnderTheHourglassAndThrowsAwayInputMea
 TEST_F(Printing, AJobThatCannotStartDrawsNothingButStillEndsItsPage) {
     fake.nStartDocResult = -1;
     fake.nEndPageResult = -1;
-    PrintPage(hInst, hWndMain);
+    PrintPage(hWndMain);
     EXPECT_EQ(fake.nStartPages, 0);
     EXPECT_EQ(fake.nEndPages, 1);
     EXPECT_EQ(fake.nEndDocs, 0);
     EXPECT_TRUE(PaperUntouched());
 
     fake.nEndPageResult = 1;
-    PrintPage(hInst, hWndMain);
+    PrintPage(hWndMain);
     EXPECT_EQ(fake.nEndDocs, 1);
 
     fake.nStartDocResult = 1;
     fake.nStartPageResult = 0;
-    PrintPage(hInst, hWndMain);
+    PrintPage(hWndMain);
     EXPECT_EQ(fake.nStartPages, 1);
     EXPECT_EQ(fake.nEndPages, 3);
     EXPECT_TRUE(PaperUntouched());
@@ -394,7 +395,7 @@ TEST_F(Printing, AJobThatCannotStartDrawsNothingButStillEndsItsPage) {
 TEST_F(Printing, AZeroPrintableAreaIsReportedAndThePrintGoesOn) {
     fake.xRes = fake.yRes = 0;
     CMsgBoxObserver observer;
-    PrintPage(hInst, hWndMain);
+    PrintPage(hWndMain);
     ASSERT_EQ(observer.Boxes().size(), 1u);
     EXPECT_EQ(observer.Boxes()[0].strText,
               "at line 49 in file Print: \"xPage || yPage\": OK to continue.");
@@ -404,13 +405,13 @@ TEST_F(Printing, AZeroPrintableAreaIsReportedAndThePrintGoesOn) {
 
     fake.yRes = 0; // one of the two is enough
     fake.xRes = 10;
-    PrintPage(hInst, hWndMain);
+    PrintPage(hWndMain);
     EXPECT_EQ(observer.Boxes().size(), 1u);
 }
 
 TEST_F(Printing, AnUnknownModePrintsLikeTheFirstAlternate) {
     nPrintMode = 7;
-    PrintPage(hInst, hWndMain);
+    PrintPage(hWndMain);
     EXPECT_EQ(Paper(373, 1000), MARK);
     EXPECT_EQ(Paper(374, 1000), BLACK);
     ExpectQuartersTurnedAndColoured(this, 1);
@@ -421,12 +422,12 @@ TEST_F(Printing, AHundredPrintsLeaveNoGraphicsObjectsBehind) {
     fake.yRes = 1000;
     // The first prints load what the system keeps, such as the screen's DC.
     for (nPrintMode = 0; nPrintMode < 3; nPrintMode++)
-        PrintPage(hInst, hWndMain);
+        PrintPage(hWndMain);
     int nBefore = CountGdiObjects();
     ASSERT_GE(nBefore, 0);
     for (int i = 0; i < 100; i++) {
         nPrintMode = i % 3;
-        PrintPage(hInst, hWndMain);
+        PrintPage(hWndMain);
     }
     // As with the dialogs, the system's own painting caches may move the count by a few
     // dozen; a leak of ours would add at least one object per print.

@@ -1,9 +1,11 @@
 // The shell: start-up failures, input gates, colour selection, cursor, assertions and strings.
 #include "shell/app.h"
-#include "shell/diag.h"
+#include "shell/base/diag.h"
+#include "shell/base/busy.h"
 #include "shell/mainwnd.h"
 #include "shell/oneinstance.h"
-#include "shell/seams.h"
+#include "ui/controlbar.h"
+#include "shell/base/seams.h"
 #include "support/msgbox_observer.h"
 #include <gtest/gtest.h>
 #include <stdio.h>
@@ -147,7 +149,8 @@ TEST_F(MainWindow, AssertionTextIsExactAndOkGoesOn) {
     AssertFail("DeleteObject ( HBMSave )", "Drawbrdr", 97);
     ASSERT_EQ(observer.Boxes().size(), 1u);
     const MsgBoxRecord& box = observer.Boxes()[0];
-    EXPECT_EQ(box.strText, "at line 97 in file Drawbrdr: \"DeleteObject ( HBMSave )\": OK to continue.");
+    EXPECT_EQ(box.strText,
+              "at line 97 in file Drawbrdr: \"DeleteObject ( HBMSave )\": OK to continue.");
     EXPECT_EQ(box.strCaption, "ASSERTION FAILURE");
     EXPECT_EQ(box.nIcon, ICON_HAND);
     EXPECT_EQ(box.buttons, (std::vector<int>{IDOK, IDCANCEL}));

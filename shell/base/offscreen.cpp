@@ -1,5 +1,5 @@
 // COffscreen: a memory DC with its own bitmap, freed together.
-#include "shell/paint.h"
+#include "shell/base/bitmaps.h"
 
 COffscreen::COffscreen(HDC hdcRef, int cxBuffer, int cyBuffer)
     : hdc(CreateCompatibleDC(hdcRef)), hbm(CreateCompatibleBitmap(hdcRef, cxBuffer, cyBuffer)),

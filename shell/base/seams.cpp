@@ -1,5 +1,5 @@
 // The test build's pointers behind TW_PLATFORM: the real calls unless a test swaps one.
-#include "shell/seams.h"
+#include "shell/base/seams.h"
 #include <ddraw.h>
 
 #if defined(TW_SEAMS)

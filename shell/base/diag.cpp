@@ -1,6 +1,9 @@
 // The string table and the assertion box.
-#include "shell/diag.h"
-#include "shell/app.h"
+#include "shell/base/diag.h"
+
+#include "shell/base/app_state.h"
+
+#include <windows.h>
 #include <stdio.h>
 #include <string>
 

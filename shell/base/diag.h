@@ -1,14 +1,7 @@
 // Diagnostics used everywhere: the string table, assertions and the (switched-off) trace.
 #pragma once
 
-enum {
-    IDS_STARTUP = 1,
-    IDS_NOTIMER = 2,
-    IDS_APPNAME = 5,
-    IDS_NOTAPAGE = 7,
-    IDS_FILEMISSING = 8,
-    IDS_NOPAGES = 9,
-};
+#include "shell/base/ids.h"
 
 // Loads string id into slot 0 or 1 and returns the slot's buffer.
 char* LoadResString(unsigned id, int nSlot);
@@ -34,7 +27,6 @@ void AssertFail(const char* lpszExpression, const char* lpszFile, unsigned nLine
 #define TW_MODULE __FILE__
 #endif
 
-extern int bLogOn;            // the trace switch; on only in the diagnosis build
-extern unsigned long dwLogBase;
+extern int bLogOn; // the trace switch; on only in the diagnosis build
 
 int DebugLog(const char* lpszFormat, ...) __attribute__((format(printf, 1, 2)));

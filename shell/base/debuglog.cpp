@@ -1,5 +1,5 @@
 // The diagnostic trace to log.txt. Off in the program; the diagnosis build compiles it on.
-#include "shell/diag.h"
+#include "shell/base/diag.h"
 #include <windows.h>
 #include <mmsystem.h>
 #include <stdarg.h>
@@ -10,11 +10,12 @@ int bLogOn = 1;
 #else
 int bLogOn = 0;
 #endif
-unsigned long dwLogBase = 0;
+// Subtracted from every time stamp; kept at 0, so stamps count from the start of Windows.
+static const long nLogBase = 0;
 
 int DebugLog(const char* lpszFormat, ...) {
     char szPrefix[32];
-    long nStamp = (long)(int)timeGetTime() / 100 - (long)dwLogBase;
+    long nStamp = (long)(int)timeGetTime() / 100 - nLogBase;
     snprintf(szPrefix, sizeof(szPrefix), "%i:  ", (int)nStamp);
     if (!bLogOn)
         return 1;
