@@ -260,7 +260,7 @@ class Printing : public testing::Test {
         Click(70 + pt.x, 70 + pt.y);
         ASSERT_TRUE(WaitForPixel(70 + pt.x, 70 + pt.y, PrintedColour(29)));
         WaitForFillToEnd(program.Window());
-        std::vector<bool> area = AreaAround(page, pt.x, pt.y);
+        std::vector<bool> area = FilledArea(page, W, pt.x, pt.y, 29);
         for (size_t i = 0; i < page.size(); i++)
             if (area[i])
                 page[i] = 29;

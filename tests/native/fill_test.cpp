@@ -6,37 +6,17 @@
 #include <random>
 
 #include "fill_fake_host.h"
+#include "pages/palette.h"
 #include "pages/pointqueue.h"
+#include "support/reference_fill.h"
 
 using namespace filltest;
 
 namespace {
 
-// Independent of the engine: the 4-connected area of pixels that are neither outline nor
-// the colour, grown depth-first. A lone pixel stays as it is: no neighbour ever reaches it.
-TestPage ReferenceFill(TestPage page, int x, int y, uint8_t bColour) {
-    auto bOpen = [&](int px, int py) {
-        return px >= 0 && py >= 0 && px < page.nWidth && py < page.nHeight &&
-               page.At(px, py) != 0 && page.At(px, py) != bColour;
-    };
-    std::vector<std::pair<int, int>> area, stack = {{x, y}};
-    std::vector<char> seen(page.bits.size());
-    while (!stack.empty()) {
-        auto [px, py] = stack.back();
-        stack.pop_back();
-        if (!bOpen(px, py) || seen[px + page.nWidth * py]++)
-            continue;
-        area.push_back({px, py});
-        stack.insert(stack.end(), {{px + 1, py}, {px - 1, py}, {px, py + 1}, {px, py - 1}});
-    }
-    if (area.size() > 1)
-        for (auto [px, py] : area)
-            page.At(px, py) = bColour;
-    return page;
-}
-
 TEST(ColourFill, ColoursExactlyTheFourConnectedAreaOfRandomPages) {
     std::mt19937 gen(7);
+    std::vector<int32_t> queue;
     for (int nPage = 0; nPage < 30; nPage++) {
         TestPage page(37, 23);
         for (uint8_t& b : page.bits) // outlines near the density where areas stop joining up
@@ -45,7 +25,9 @@ TEST(ColourFill, ColoursExactlyTheFourConnectedAreaOfRandomPages) {
         const uint8_t bColour = 1 + gen() % 3;
         if (page.At(x, y) == 0 || page.At(x, y) == bColour)
             continue;
-        TestPage expected = ReferenceFill(page, x, y, bColour);
+        TestPage expected = page;
+        ReferenceFill(expected.bits.data(), page.nWidth, page.nHeight, x, page.nHeight - 1 - y,
+                      bColour, queue);
         FakeFillHost host;
         ColourFillOn(host, page.Bits(), x, y, bColour);
         EXPECT_EQ(page.bits, expected.bits) << "page " << nPage;
