@@ -26,7 +26,7 @@ std::vector<uint8_t> MakePage(bool bOutlines) {
     for (int y = 0; y < PAGE_HEIGHT; y++)
         for (int x = 0; x < PAGE_WIDTH; x++)
             bits[x + PAGE_WIDTH * (PAGE_HEIGHT - 1 - y)] =
-                bOutlines ? pagebuild::OutlinePicture(x, y) : 225;
+                bOutlines ? pagebuild::OutlinePicture(x, y) : PIXEL_BLANK;
     return bits;
 }
 

@@ -85,7 +85,7 @@ TEST_F(Colouring, ClicksOffThePageOnOutlinesOrOnTheSameColourChangeNothing) {
 
 TEST_F(Colouring, TheCornerPixelsOfThePageAreOnThePage) {
     std::vector<uint8_t> before = PageIndexes(PathIn(strDir, "BAT.TW3"));
-    ASSERT_EQ(before[0], 225) << "the page's top-left pixel is blank";
+    ASSERT_EQ(before[0], PIXEL_BLANK) << "the page's top-left pixel is blank";
     std::vector<bool> area = FilledArea(before, 660, 0, 0, nDefaultColour);
     Click(70, 70);
     EXPECT_TRUE(WaitForFillToEnd(program.Window()));

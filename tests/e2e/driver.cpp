@@ -2,8 +2,6 @@
 #include "e2e/driver.h"
 #include <stdio.h>
 
-#include "pages/palette.h"
-
 std::string ProgramPath() {
     return std::string(TW_DIST_DIR) + "\\tintwell3.exe";
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/palette.h"
 #include "support/file_bytes.h"
 #include "support/reference_fill.h"
 

@@ -13,16 +13,16 @@ namespace {
 const int W = 660, H = 460;
 const uint32_t WHITE = 0xFFFFFF;
 
-// The palette entries the test page uses; blank prints as the white of entry 56.
+// The palette entries the test page uses; blank prints as the palette's white.
 uint32_t PrintedColour(uint8_t v) {
     switch (v) {
-    case 0:
+    case PIXEL_OUTLINE:
         return 0x000000;
     case 29:
         return 0x202022;
     case 32:
         return 0xCD210B;
-    case 225:
+    case PIXEL_BLANK:
         return WHITE;
     }
     return 0xFF00FF;
@@ -366,7 +366,7 @@ class Printing : public testing::Test {
         }
         EXPECT_GT(nChecked, 5000);
         EXPECT_EQ(nWrong, 0);
-        EXPECT_EQ(colours, (std::set<int>{0, 29, 32, 225}));
+        EXPECT_EQ(colours, (std::set<int>{PIXEL_OUTLINE, 29, 32, PIXEL_BLANK}));
     }
 
     std::string strOut, strOutWin, strDir;

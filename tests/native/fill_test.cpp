@@ -20,7 +20,8 @@ TEST(ColourFill, ColoursExactlyTheFourConnectedAreaOfRandomPages) {
     for (int nPage = 0; nPage < 30; nPage++) {
         TestPage page(37, 23);
         for (uint8_t& b : page.bits) // outlines near the density where areas stop joining up
-            b = gen() % 100 < 42 ? 0 : (gen() % 4 ? 225 : 1 + gen() % 3);
+            b = gen() % 100 < 42 ? uint8_t(PIXEL_OUTLINE)
+                                 : (gen() % 4 ? uint8_t(PIXEL_BLANK) : uint8_t(1 + gen() % 3));
         int x = gen() % page.nWidth, y = gen() % page.nHeight;
         const uint8_t bColour = 1 + gen() % 3;
         if (page.At(x, y) == 0 || page.At(x, y) == bColour)
@@ -44,13 +45,16 @@ TEST(ColourFill, RecoloursItsAreaWholeButStopsAtCornerOutlinesAndTheNewColour) {
     FloodColour(page.Bits(), 6, 0, 141);
     for (int y = 0; y < 8; y++)
         for (int x = 0; x < 10; x++)
-            EXPECT_EQ(page.At(x, y), x == 7 ? 141 : x > 7 || x < y ? 225 : x == y ? 0 : 141);
+            EXPECT_EQ(page.At(x, y), x == 7           ? 141
+                                     : x > 7 || x < y ? PIXEL_BLANK
+                                     : x == y         ? PIXEL_OUTLINE
+                                                      : 141);
 }
 
 TEST(ColourFill, LeavesALonePixelAloneButStillPlaysItsSound) {
     for (uint8_t bWall : {0, 5}) {
         TestPage page(3, 3, bWall);
-        page.At(1, 1) = 225;
+        page.At(1, 1) = PIXEL_BLANK;
         const std::vector<uint8_t> before = page.bits;
         FakeFillHost host;
         ColourFillOn(host, page.Bits(), 1, 1, 5);
@@ -77,12 +81,12 @@ TEST(ClearFill, BlanksAllButOutlinesAndVisitsEachPixelOnceTheSeedTwice) {
         for (size_t i = 0; i < page.bits.size(); i++)
             page.bits[i] = gen() % 3 == 0 ? 0 : gen() % 256;
         for (size_t i = 0; i < page.bits.size(); i++)
-            outlines.bits[i] = page.bits[i] == 0 ? 0 : 225;
+            outlines.bits[i] = page.bits[i] == PIXEL_OUTLINE ? PIXEL_OUTLINE : PIXEL_BLANK;
         std::vector<uint8_t> marks(page.bits.size());
         FakeFillHost host;
         EXPECT_EQ(ClearFillOn(host, page.Bits(), marks.data()), long(w) * h + 1);
         EXPECT_EQ(page.bits, outlines.bits);
-        EXPECT_EQ(marks, std::vector<uint8_t>(marks.size(), 225));
+        EXPECT_EQ(marks, std::vector<uint8_t>(marks.size(), PIXEL_BLANK));
     }
 }
 
