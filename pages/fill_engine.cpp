@@ -5,13 +5,11 @@
 #include <climits>
 #include <cstring>
 
+#include "pages/palette.h"
 #include "pages/pointqueue.h"
 #include "pages/sound.h"
 
 namespace {
-
-const uint8_t bOutline = 0;
-const uint8_t bBlank = 225;
 
 int IsValidPage(const PageBits& page) {
     // The row arithmetic below is done in int: keep the whole page addressable by it.
@@ -46,7 +44,7 @@ struct ColourStep {
     }
     template <class Push> void Visit(Push& push, uint8_t* lpPixel, int x, int y) const {
         uint8_t b = *lpPixel;
-        if (b != bOutline && b != bColour && push(x, y))
+        if (b != PIXEL_OUTLINE && b != bColour && push(x, y))
             *lpPixel = bColour;
     }
 };
@@ -73,11 +71,11 @@ struct ClearStep {
     }
     template <class Push> void Visit(Push& push, int x, int y) const {
         const int nAt = x + page.nWidth * (page.nHeight - 1 - y);
-        if (lpMarks[nAt] == bBlank || !push(x, y))
+        if (lpMarks[nAt] == PIXEL_BLANK || !push(x, y))
             return;
-        lpMarks[nAt] = bBlank;
-        if (page.lpBits[nAt] != bOutline)
-            page.lpBits[nAt] = bBlank;
+        lpMarks[nAt] = PIXEL_BLANK;
+        if (page.lpBits[nAt] != PIXEL_OUTLINE)
+            page.lpBits[nAt] = PIXEL_BLANK;
     }
 };
 

@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-namespace {
+#include "pages/palette.h"
 
-const uint8_t BLANK = 225;
+namespace {
 
 // Three quarters of the printable height, the quarter rounded down first.
 int PrintHeight(int16_t yPage) {
@@ -64,7 +64,7 @@ void TurnPage(const uint8_t* lpPage, int nWidth, int nHeight, uint8_t* lpTurned)
         for (int x = 0; x < nWidth; x++) {
             uint8_t v = lpRow[x];
             lpTurned[static_cast<size_t>(x) * nHeight + (nHeight - 1 - y)] =
-                v == BLANK ? static_cast<uint8_t>(PRINT_WHITE) : v;
+                v == PIXEL_BLANK ? static_cast<uint8_t>(PIXEL_WHITE) : v;
         }
     }
 }

@@ -13,7 +13,6 @@ enum {
     TILE_ROWS = 20,
     TILE_SCALE_MIN = 3,
     TILE_SCALE_MAX = 20,
-    PRINT_WHITE = 56, // the palette's white, printed where the page is still blank
 };
 
 struct PrintRect {

@@ -115,8 +115,8 @@ TEST_F(TurnedPage, TheTopEdgeBecomesTheLeftEdgeAQuarterTurnAnticlockwise) {
 }
 
 TEST_F(TurnedPage, BlankPrintsWhiteAndOutlinesStayBlack) {
-    EXPECT_EQ(Turned(10, W - 1 - 1), PRINT_WHITE);
-    EXPECT_EQ(Turned(10, W - 1 - (W - 2)), PRINT_WHITE);
+    EXPECT_EQ(Turned(10, W - 1 - 1), PIXEL_WHITE);
+    EXPECT_EQ(Turned(10, W - 1 - (W - 2)), PIXEL_WHITE);
     EXPECT_EQ(Turned(11, W - 1 - 5), 0);
     for (uint8_t v : turned)
         ASSERT_NE(v, PIXEL_BLANK);
