@@ -9,18 +9,19 @@ long ReferenceFill(uint8_t* lpBits, int nWidth, int nHeight, int x, int nRow, ui
     const size_t nNeed = 2 * (static_cast<size_t>(nWidth) * nHeight + 1);
     if (queue.size() < nNeed)
         queue.resize(nNeed);
+    int32_t* const lpQueue = queue.data(); // held apart, so the pixel stores cannot move it
     size_t nHead = 0, nTail = 0;
-    queue[nTail++] = x;
-    queue[nTail++] = nRow;
+    lpQueue[nTail++] = x;
+    lpQueue[nTail++] = nRow;
     auto visit = [&](uint8_t* lpPixel, int32_t xTo, int32_t nRowTo) {
         if (*lpPixel != PIXEL_OUTLINE && *lpPixel != bColour) {
-            queue[nTail++] = xTo;
-            queue[nTail++] = nRowTo;
+            lpQueue[nTail++] = xTo;
+            lpQueue[nTail++] = nRowTo;
             *lpPixel = bColour;
         }
     };
     while (nHead < nTail) {
-        int32_t xAt = queue[nHead++], nRowAt = queue[nHead++];
+        int32_t xAt = lpQueue[nHead++], nRowAt = lpQueue[nHead++];
         uint8_t* lpPixel = lpBits + xAt + static_cast<size_t>(nWidth) * nRowAt;
         if (nRowAt < nHeight - 1)
             visit(lpPixel + nWidth, xAt, nRowAt + 1);
