@@ -115,7 +115,7 @@ file(GLOB TW_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_tests ${TW_E2E_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/file_bytes.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/reference_fill.cpp)
 target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
-target_link_libraries(e2e_tests PRIVATE gmock gtest_main gdi32 user32 kernel32 ${TW_STATIC_LINK})
+target_link_libraries(e2e_tests PRIVATE twcore gmock gtest_main gdi32 user32 kernel32 ${TW_STATIC_LINK})
 target_link_options(e2e_tests PRIVATE ${TW_STATIC_LINK})
 tw_wine_path(TW_EXE_WIN $<TARGET_FILE:tintwell3>)
 tw_wine_path(TW_DIST_WIN ${TW_DIST_DIR})
@@ -146,9 +146,9 @@ endforeach()
 add_executable(twdemo ${CMAKE_SOURCE_DIR}/tests/demo.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/driver.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/file_bytes.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/reference_fill.cpp)
-target_include_directories(twdemo PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
+target_include_directories(twdemo PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(twdemo PRIVATE TW_DIST_DIR="${TW_DIST_WIN}" TW_BUILD_DIR="${TW_BUILD_WIN}")
-target_link_libraries(twdemo PRIVATE gdi32 user32 kernel32)
+target_link_libraries(twdemo PRIVATE twcore gdi32 user32 kernel32)
 target_link_options(twdemo PRIVATE ${TW_STATIC_LINK})
 
 # Timings under Wine, run by hand with tools/bench-wine.sh.

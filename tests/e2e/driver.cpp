@@ -319,8 +319,9 @@ static int ReadPageFile(const std::string& strPath, std::vector<uint8_t>* lpInde
         const uint8_t* lpRow = &file[nOffBits + nRow * (cy - 1 - y)];
         for (int x = 0; x < cx; x++)
             (*lpIndexes)[(size_t)y * cx + x] =
-                nBits == 1 ? ((lpRow[x / 8] & (0x80 >> (x % 8))) ? PIXEL_BLANK : PIXEL_OUTLINE)
-                           : lpRow[x];
+                nBits == 1
+                    ? (uint8_t)((lpRow[x / 8] & (0x80 >> (x % 8))) ? PIXEL_BLANK : PIXEL_OUTLINE)
+                    : lpRow[x];
     }
     for (int i = 0; i < 256; i++) {
         const uint8_t* q = nBits == 1 ? nullptr : &file[54 + 4 * i];
