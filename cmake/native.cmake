@@ -51,6 +51,9 @@ if(benchmark_FOUND AND NOT TW_FUZZ)
     # The fill benchmark measures the engine against OpenCV's flood fill.
     find_package(OpenCV QUIET COMPONENTS core imgproc)
     if(TARGET fill_bench)
+        # It times the tests' reference fill beside the engine.
+        target_sources(fill_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/reference_fill.cpp)
+        target_include_directories(fill_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
         if(OpenCV_FOUND)
             target_include_directories(fill_bench PRIVATE ${OpenCV_INCLUDE_DIRS})
             target_link_libraries(fill_bench PRIVATE ${OpenCV_LIBS})

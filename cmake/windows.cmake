@@ -112,9 +112,10 @@ gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
 
 # End-to-end: a driver that starts the real program and works it like a child does.
 file(GLOB TW_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
-add_executable(e2e_tests ${TW_E2E_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/file_bytes.cpp)
+add_executable(e2e_tests ${TW_E2E_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/file_bytes.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/reference_fill.cpp)
 target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
-target_link_libraries(e2e_tests PRIVATE gmock gtest_main gdi32 user32 kernel32 ${TW_STATIC_LINK})
+target_link_libraries(e2e_tests PRIVATE twcore gmock gtest_main gdi32 user32 kernel32 ${TW_STATIC_LINK})
 target_link_options(e2e_tests PRIVATE ${TW_STATIC_LINK})
 tw_wine_path(TW_EXE_WIN $<TARGET_FILE:tintwell3>)
 tw_wine_path(TW_DIST_WIN ${TW_DIST_DIR})
@@ -143,10 +144,11 @@ foreach(dist win32:i686 win64:x86_64)
 endforeach()
 
 add_executable(twdemo ${CMAKE_SOURCE_DIR}/tests/demo.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/driver.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/file_bytes.cpp)
+    ${CMAKE_SOURCE_DIR}/tests/support/file_bytes.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/reference_fill.cpp)
 target_include_directories(twdemo PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(twdemo PRIVATE TW_DIST_DIR="${TW_DIST_WIN}" TW_BUILD_DIR="${TW_BUILD_WIN}")
-target_link_libraries(twdemo PRIVATE gdi32 user32 kernel32)
+target_link_libraries(twdemo PRIVATE twcore gdi32 user32 kernel32)
 target_link_options(twdemo PRIVATE ${TW_STATIC_LINK})
 
 # Timings under Wine, run by hand with tools/bench-wine.sh.

@@ -1,9 +1,9 @@
 // The print geometry of the three methods and the turned images they print.
 #include "ui/print_layout.h"
 
-#include "pages/pixels.h"
-
 #include <cstring>
+
+#include "pages/pixels.h"
 
 namespace {
 

@@ -6,6 +6,29 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include "support/song_walk.h"
+
+Song ReadSong(const std::vector<uint8_t>& file) {
+    Song song;
+    SongWalk walk;
+    std::string strError;
+    if (!WalkSong(file, &walk, &strError))
+        return song;
+    std::vector<WalkedMessage> messages = walk.messages;
+    std::stable_sort(messages.begin(), messages.end(),
+                     [](const WalkedMessage& a, const WalkedMessage& b) {
+                         return a.dwTick != b.dwTick ? a.dwTick < b.dwTick : a.nTrack < b.nTrack;
+                     });
+    for (const WalkedMessage& m : messages)
+        song.events.push_back({SongUsAt(walk, m.dwTick), m.nTrack, m.dwMsg});
+    uint32_t dwEnd = 0;
+    for (const WalkedTrack& track : walk.tracks)
+        dwEnd = std::max(dwEnd, track.dwEndTick);
+    song.dUsLength = SongUsAt(walk, dwEnd);
+    song.bOk = 1;
+    return song;
+}
+
 std::vector<LogEntry> ParseMidiLog(const std::string& strText) {
     std::vector<LogEntry> log;
     size_t at = 0;

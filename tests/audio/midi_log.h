@@ -27,8 +27,8 @@ struct Song {
     double dUsLength = 0;          // ideal time of the last end of track
     std::vector<SongEvent> events; // by time, then by track, then in file order
 };
-// Reads a Standard MIDI File on its own terms (independently of the program's loader), with the
-// tempo map of all its tracks and the default tempo of 500000 us per quarter note.
+// Reads a Standard MIDI File with the program's own loader and sequencer, with the tempo map of
+// all its tracks and the default tempo of 500000 us per quarter note.
 Song ReadSong(const std::vector<uint8_t>& file);
 
 // The program's messages held against the song, aligned on the first message.

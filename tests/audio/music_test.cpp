@@ -2,7 +2,6 @@
 // song's messages against the file, the restart at its end, and the music following activation.
 #include "audio/audio_driver.h"
 #include "audio/midi_log.h"
-#include "audio/page_spots.h"
 #include "e2e/driver.h"
 #include "native/midi_builder.h"
 

@@ -1,7 +1,6 @@
 // The sound effects as they come out of the PulseAudio sink while the real program is worked:
 // recorded from the sink's monitor and held against the program's WAVE sounds.
 #include "audio/audio_driver.h"
-#include "audio/page_spots.h"
 #include "audio/sound_check.h"
 #include "e2e/driver.h"
 

@@ -15,6 +15,7 @@
 #include "pages/fill_engine.h"
 #include "pages/page_file.h"
 #include "../support/page_builder.h"
+#include "../support/reference_fill.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ std::vector<uint8_t> MakePage(bool bOutlines) {
     for (int y = 0; y < PAGE_HEIGHT; y++)
         for (int x = 0; x < PAGE_WIDTH; x++)
             bits[x + PAGE_WIDTH * (PAGE_HEIGHT - 1 - y)] =
-                bOutlines ? pagebuild::OutlinePicture(x, y) : 225;
+                bOutlines ? pagebuild::OutlinePicture(x, y) : PIXEL_BLANK;
     return bits;
 }
 
@@ -57,42 +58,17 @@ void OpenCv(benchmark::State& state, bool bOutlines) {
     state.counters["pixels"] = double(nArea);
 }
 
-// The same breadth-first order with the queue as a plain array of positions, the cheapest
-// queue there is: what any queue of nodes, however it is kept, can at best come down to.
-long ArrayFill(std::vector<uint8_t>& bits, std::vector<int32_t>& queue, int x, int y,
-               uint8_t bColour) {
-    size_t nHead = 0, nTail = 0;
-    queue[nTail++] = x;
-    queue[nTail++] = y;
-    auto visit = [&](uint8_t* lpPixel, int32_t xTo, int32_t yTo) {
-        if (*lpPixel != 0 && *lpPixel != bColour) {
-            queue[nTail++] = xTo;
-            queue[nTail++] = yTo;
-            *lpPixel = bColour;
-        }
-    };
-    while (nHead < nTail) {
-        int32_t xAt = queue[nHead++], yAt = queue[nHead++];
-        uint8_t* lpPixel = bits.data() + xAt + PAGE_WIDTH * (PAGE_HEIGHT - 1 - yAt);
-        if (yAt > 0)
-            visit(lpPixel + PAGE_WIDTH, xAt, yAt - 1);
-        if (yAt < PAGE_HEIGHT - 1)
-            visit(lpPixel - PAGE_WIDTH, xAt, yAt + 1);
-        if (xAt > 0)
-            visit(lpPixel - 1, xAt - 1, yAt);
-        if (xAt < PAGE_WIDTH - 1)
-            visit(lpPixel + 1, xAt + 1, yAt);
-    }
-    return (long)(nHead / 2);
-}
-
+// The tests' reference fill: the same breadth-first order with the queue as a plain array of
+// positions, the cheapest queue there is: what any queue of nodes, however it is kept, can at
+// best come down to.
 void ArrayQueue(benchmark::State& state, bool bOutlines) {
     std::vector<uint8_t> bits = MakePage(bOutlines);
     std::vector<int32_t> queue(2 * (PAGE_BYTES + 1));
     uint8_t bColour = 1;
     long nEntries = 0;
     for (auto _ : state) {
-        nEntries = ArrayFill(bits, queue, 330, 230, bColour);
+        nEntries = ReferenceFill(bits.data(), PAGE_WIDTH, PAGE_HEIGHT, 330, PAGE_HEIGHT - 1 - 230,
+                                 bColour, queue);
         bColour = (uint8_t)(3 - bColour);
         benchmark::ClobberMemory();
     }

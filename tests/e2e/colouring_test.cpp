@@ -6,7 +6,7 @@
 namespace {
 
 const uint32_t rgbBlank = 0xEFEFEF;
-const int nDefaultColour = 29;            // palette page 1, first swatch
+const int nDefaultColour = 29;              // palette page 1, first swatch
 const uint32_t rgbDefaultColour = 0x202022; // its palette entry (32, 32, 34)
 
 class Colouring : public testing::Test {
@@ -32,7 +32,7 @@ TEST_F(Colouring, AClickFloodsExactlyTheAreaAndQuitKeepsIt) {
     std::vector<uint8_t> before = PageIndexes(PathIn(strDir, "BAT.TW3"));
     POINT pt = LargeBlankArea(before, 5000);
     ASSERT_GE(pt.x, 0);
-    std::vector<bool> area = AreaAround(before, pt.x, pt.y);
+    std::vector<bool> area = FilledArea(before, 660, pt.x, pt.y, nDefaultColour);
 
     Click(70 + pt.x, 70 + pt.y);
     EXPECT_TRUE(WaitForFillToEnd(program.Window()));
@@ -85,8 +85,8 @@ TEST_F(Colouring, ClicksOffThePageOnOutlinesOrOnTheSameColourChangeNothing) {
 
 TEST_F(Colouring, TheCornerPixelsOfThePageAreOnThePage) {
     std::vector<uint8_t> before = PageIndexes(PathIn(strDir, "BAT.TW3"));
-    ASSERT_EQ(before[0], 225) << "the page's top-left pixel is blank";
-    std::vector<bool> area = AreaAround(before, 0, 0);
+    ASSERT_EQ(before[0], PIXEL_BLANK) << "the page's top-left pixel is blank";
+    std::vector<bool> area = FilledArea(before, 660, 0, 0, nDefaultColour);
     Click(70, 70);
     EXPECT_TRUE(WaitForFillToEnd(program.Window()));
     std::vector<uint8_t> after = QuitAndRead("BAT.TW3");

@@ -291,7 +291,7 @@ TEST_F(InfoScreen, AClickOnThePageWhileInfoIsUpDoesNothing) {
     POINT pt = {-1, -1};
     for (int y = 20; y < 440 && pt.x < 0; y += 7)
         for (int x = 10; x < 140 && pt.x < 0; x += 7)
-            if (page[(size_t)y * 660 + x] == 225)
+            if (page[(size_t)y * 660 + x] == PIXEL_BLANK)
                 pt = {x, y};
     ASSERT_GE(pt.x, 0);
     CScreen before;

@@ -2,8 +2,12 @@
 #include "e2e/driver.h"
 #include <stdio.h>
 
-std::string ProgramPath() { return std::string(TW_DIST_DIR) + "\\tintwell3.exe"; }
-std::string TraceProgramPath() { return std::string(TW_BUILD_DIR) + "\\tintwell3_trace.exe"; }
+std::string ProgramPath() {
+    return std::string(TW_DIST_DIR) + "\\tintwell3.exe";
+}
+std::string TraceProgramPath() {
+    return std::string(TW_BUILD_DIR) + "\\tintwell3_trace.exe";
+}
 
 std::string PathIn(const std::string& strDir, const std::string& strName) {
     return strDir + "\\" + strName;
@@ -48,8 +52,8 @@ int CProgram::Start(const std::string& strWorkDir, const std::string& strExe) {
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
     std::string strCmd = "\"" + strExe + "\"";
-    if (!CreateProcessA(strExe.c_str(), &strCmd[0], NULL, NULL, FALSE, 0, NULL,
-                        strWorkDir.c_str(), &si, &pi))
+    if (!CreateProcessA(strExe.c_str(), &strCmd[0], NULL, NULL, FALSE, 0, NULL, strWorkDir.c_str(),
+                        &si, &pi))
         return FALSE;
     CloseHandle(pi.hThread);
     hProcess = pi.hProcess;
@@ -114,7 +118,9 @@ static void SendMouse(int x, int y, DWORD dwFlags) {
     SendInput(1, &in, sizeof(in));
 }
 
-void MoveMouse(int x, int y) { SendMouse(x, y, 0); }
+void MoveMouse(int x, int y) {
+    SendMouse(x, y, 0);
+}
 
 void Click(int x, int y) {
     SendMouse(x, y, 0);
@@ -147,7 +153,9 @@ void PressKeyWith(WORD vkModifier, WORD vk) {
     SendKey(vkModifier, KEYEVENTF_KEYUP);
 }
 
-void Settle(DWORD dwMs) { Sleep(dwMs); }
+void Settle(DWORD dwMs) {
+    Sleep(dwMs);
+}
 
 // A 32-bit DIB description whose rows run top-down, in screen order.
 static BITMAPINFO TopDown32(int cx, int cy) {
@@ -293,7 +301,7 @@ void AnswerMessageBox(const ShownBox& box, int idButton) {
         Sleep(20);
 }
 
-// Reads a 660 x 460 page file: colour indexes (row 0 at the top; 1-bit pages as 0 and 225)
+// Reads a 660 x 460 page file: colour indexes (row 0 at the top; 1-bit pages as outline and blank)
 // and, for an 8-bit page, its own colour table as 0x00RRGGBB.
 static int ReadPageFile(const std::string& strPath, std::vector<uint8_t>* lpIndexes,
                         uint32_t rgbColours[256]) {
@@ -311,16 +319,18 @@ static int ReadPageFile(const std::string& strPath, std::vector<uint8_t>* lpInde
         const uint8_t* lpRow = &file[nOffBits + nRow * (cy - 1 - y)];
         for (int x = 0; x < cx; x++)
             (*lpIndexes)[(size_t)y * cx + x] =
-                nBits == 1 ? ((lpRow[x / 8] & (0x80 >> (x % 8))) ? 225 : 0) : lpRow[x];
+                nBits == 1
+                    ? (uint8_t)((lpRow[x / 8] & (0x80 >> (x % 8))) ? PIXEL_BLANK : PIXEL_OUTLINE)
+                    : lpRow[x];
     }
     for (int i = 0; i < 256; i++) {
         const uint8_t* q = nBits == 1 ? nullptr : &file[54 + 4 * i];
         rgbColours[i] = q ? (uint32_t)q[2] << 16 | (uint32_t)q[1] << 8 | q[0] : 0;
     }
-    if (nBits == 1) { // the program palette's outline and blank
-        rgbColours[0] = 0x000000;
-        rgbColours[225] = 0xEFEFEF;
-    }
+    if (nBits == 1) // the program palette's outline and blank
+        for (int i : {PIXEL_OUTLINE, PIXEL_BLANK})
+            rgbColours[i] = (uint32_t)PaletteColours[i].red << 16 |
+                            (uint32_t)PaletteColours[i].green << 8 | PaletteColours[i].blue;
     return 1;
 }
 
@@ -342,42 +352,95 @@ std::vector<uint32_t> ExpectedPagePixels(const std::string& strPageFile) {
     return pixels;
 }
 
+namespace {
+
+const int cxPage = 660, cyPage = 460;
+
+int IsBlankAt(const std::vector<uint8_t>& page, int x, int y) {
+    size_t i = (size_t)y * cxPage + x;
+    return i < page.size() && page[i] == PIXEL_BLANK;
+}
+
+// The area between outlines around a blank pixel, each of its pixels marked in seen.
+size_t MarkArea(const std::vector<uint8_t>& page, int x, int y, std::vector<bool>* lpArea,
+                std::vector<bool>* lpSeen) {
+    *lpArea = FilledArea(page, cxPage, x, y, PIXEL_OUTLINE);
+    size_t n = 0;
+    for (size_t i = 0; i < lpArea->size(); i++)
+        if ((*lpArea)[i]) {
+            (*lpSeen)[i] = true;
+            n++;
+        }
+    return n;
+}
+
+} // namespace
+
 POINT LargeBlankArea(const std::vector<uint8_t>& page, size_t nMinPixels) {
-    for (int y = 10; y < 460; y += 37)
-        for (int x = 10; x < 660; x += 41)
-            if (page[(size_t)y * 660 + x] == 225) {
-                size_t n = 0;
-                for (bool b : AreaAround(page, x, y))
-                    n += b;
-                if (n > nMinPixels)
-                    return POINT{x, y};
-            }
+    std::vector<bool> area, seen(page.size(), false);
+    for (int y = 10; y < cyPage; y += 37)
+        for (int x = 10; x < cxPage; x += 41)
+            if (IsBlankAt(page, x, y) && !seen[(size_t)y * cxPage + x] &&
+                MarkArea(page, x, y, &area, &seen) > nMinPixels)
+                return POINT{x, y};
     return POINT{-1, -1};
 }
 
-std::vector<bool> AreaAround(const std::vector<uint8_t>& page, int x, int y) {
-    const int cx = 660, cy = 460;
-    std::vector<bool> area(page.size(), false);
-    uint8_t nValue = page[(size_t)y * cx + x];
-    std::vector<int> stack = {y * cx + x};
-    area[(size_t)y * cx + x] = true;
-    while (!stack.empty()) {
-        int n = stack.back();
-        stack.pop_back();
-        int px = n % cx, py = n / cx;
-        const int dx[] = {1, -1, 0, 0}, dy[] = {0, 0, 1, -1};
-        for (int k = 0; k < 4; k++) {
-            int qx = px + dx[k], qy = py + dy[k];
-            if (qx < 0 || qy < 0 || qx >= cx || qy >= cy)
+POINT LargestBlankArea(const std::vector<uint8_t>& page, size_t* lpnPixels) {
+    POINT pt = {-1, -1};
+    size_t nBest = 0;
+    std::vector<bool> area, seen(page.size(), false);
+    for (int y = 5; y < cyPage; y += 23)
+        for (int x = 5; x < cxPage; x += 29) {
+            if (!IsBlankAt(page, x, y) || seen[(size_t)y * cxPage + x])
                 continue;
-            size_t q = (size_t)qy * cx + qx;
-            if (!area[q] && page[q] == nValue) {
-                area[q] = true;
-                stack.push_back((int)q);
+            size_t n = MarkArea(page, x, y, &area, &seen);
+            if (n > nBest) {
+                nBest = n;
+                pt = POINT{x, y};
             }
         }
-    }
-    return area;
+    if (lpnPixels)
+        *lpnPixels = nBest;
+    return pt;
+}
+
+POINT SmallBlankArea(const std::vector<uint8_t>& page, size_t nMin, size_t nMax) {
+    std::vector<bool> area, seen(page.size(), false);
+    for (int y = 0; y < cyPage; y++)
+        for (int x = 0; x < cxPage; x++) {
+            if (!IsBlankAt(page, x, y) || seen[(size_t)y * cxPage + x])
+                continue;
+            size_t n = MarkArea(page, x, y, &area, &seen);
+            if (n < nMin || n >= nMax)
+                continue;
+            // A pixel well inside, so that a click a pixel off still lands in the area.
+            for (int qy = 1; qy + 1 < cyPage; qy++)
+                for (int qx = 1; qx + 1 < cxPage; qx++) {
+                    int bInside = TRUE;
+                    for (int dy = -1; dy <= 1 && bInside; dy++)
+                        for (int dx = -1; dx <= 1 && bInside; dx++)
+                            bInside = area[(size_t)(qy + dy) * cxPage + qx + dx];
+                    if (bInside)
+                        return POINT{qx, qy};
+                }
+        }
+    return POINT{-1, -1};
+}
+
+POINT OutlinePixel(const std::vector<uint8_t>& page) {
+    if (page.size() < (size_t)cxPage * cyPage)
+        return POINT{-1, -1};
+    for (int y = 1; y + 1 < cyPage; y++)
+        for (int x = 1; x + 1 < cxPage; x++) {
+            int bThick = TRUE;
+            for (int dy = -1; dy <= 1 && bThick; dy++)
+                for (int dx = -1; dx <= 1 && bThick; dx++)
+                    bThick = page[(size_t)(y + dy) * cxPage + x + dx] == PIXEL_OUTLINE;
+            if (bThick)
+                return POINT{x, y};
+        }
+    return POINT{-1, -1};
 }
 
 int WaitForFillToEnd(HWND hWnd, DWORD dwTimeoutMs) {

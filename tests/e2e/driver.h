@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "pages/palette.h"
 #include "support/file_bytes.h"
+#include "support/reference_fill.h"
 
 // A fresh working directory holding the shipped data files, except those named in lpszOmit.
 std::string MakeWorkDir(const std::vector<std::string>& omit = {});
@@ -88,14 +90,19 @@ void AnswerMessageBox(const ShownBox& box, int idButton);
 // outline black, blank (239, 239, 239); row 0 is the top. Empty when the file cannot be read.
 std::vector<uint32_t> ExpectedPagePixels(const std::string& strPageFile);
 
-// The colour indexes of a page file (1-bit pages read as 0 and 225), row 0 at the top.
+// The colour indexes of a page file (1-bit pages read as outline and blank), row 0 at the top.
 std::vector<uint8_t> PageIndexes(const std::string& strPageFile);
-// The 4-connected area of equal indexes around (x, y): a reference fill, independent of the
-// program's.
-std::vector<bool> AreaAround(const std::vector<uint8_t>& page, int x, int y);
 
-// A blank page position whose area holds more than nMinPixels, or (-1, -1).
+// Places on a page to click, found with the tests' reference fill; x is -1 where there is none.
+// A blank page position whose area holds more than nMinPixels.
 POINT LargeBlankArea(const std::vector<uint8_t>& page, size_t nMinPixels);
+// The largest blank area that a coarse grid over the page meets.
+POINT LargestBlankArea(const std::vector<uint8_t>& page, size_t* lpnPixels = NULL);
+// A pixel well inside the first blank area from the top with nMin..nMax - 1 pixels.
+POINT SmallBlankArea(const std::vector<uint8_t>& page, size_t nMin, size_t nMax);
+// The first outline pixel from the top whose eight neighbours are outline too, so that a click
+// a pixel off still lands on the outline.
+POINT OutlinePixel(const std::vector<uint8_t>& page);
 
 // Waits until the window has been busy (disabled) and is enabled again: a fill or a clear.
 // Returns TRUE when the window was seen disabled.

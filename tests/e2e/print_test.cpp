@@ -13,16 +13,16 @@ namespace {
 const int W = 660, H = 460;
 const uint32_t WHITE = 0xFFFFFF;
 
-// The palette entries the test page uses; blank prints as the white of entry 56.
+// The palette entries the test page uses; blank prints as the palette's white.
 uint32_t PrintedColour(uint8_t v) {
     switch (v) {
-    case 0:
+    case PIXEL_OUTLINE:
         return 0x000000;
     case 29:
         return 0x202022;
     case 32:
         return 0xCD210B;
-    case 225:
+    case PIXEL_BLANK:
         return WHITE;
     }
     return 0xFF00FF;
@@ -260,7 +260,7 @@ class Printing : public testing::Test {
         Click(70 + pt.x, 70 + pt.y);
         ASSERT_TRUE(WaitForPixel(70 + pt.x, 70 + pt.y, PrintedColour(29)));
         WaitForFillToEnd(program.Window());
-        std::vector<bool> area = AreaAround(page, pt.x, pt.y);
+        std::vector<bool> area = FilledArea(page, W, pt.x, pt.y, 29);
         for (size_t i = 0; i < page.size(); i++)
             if (area[i])
                 page[i] = 29;
@@ -366,7 +366,7 @@ class Printing : public testing::Test {
         }
         EXPECT_GT(nChecked, 5000);
         EXPECT_EQ(nWrong, 0);
-        EXPECT_EQ(colours, (std::set<int>{0, 29, 32, 225}));
+        EXPECT_EQ(colours, (std::set<int>{PIXEL_OUTLINE, 29, 32, PIXEL_BLANK}));
     }
 
     std::string strOut, strOutWin, strDir;

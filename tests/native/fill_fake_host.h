@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "pages/fill_engine.h"
+#include "pages/palette.h"
 
 namespace filltest {
 
@@ -69,7 +70,8 @@ class FakeFillHost : public FillHost {
 struct TestPage {
     int nWidth, nHeight;
     std::vector<uint8_t> bits;
-    TestPage(int w, int h, uint8_t bFill = 225) : nWidth(w), nHeight(h), bits(w * h, bFill) {}
+    TestPage(int w, int h, uint8_t bFill = PIXEL_BLANK)
+        : nWidth(w), nHeight(h), bits(w * h, bFill) {}
     uint8_t& At(int x, int y) { return bits[x + nWidth * (nHeight - 1 - y)]; }
     PageBits Bits() { return {bits.data(), nWidth, nHeight}; }
 };

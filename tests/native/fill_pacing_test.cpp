@@ -36,8 +36,8 @@ TestPage ScatteredOutlines(int w, int h) {
     std::mt19937 gen(11);
     TestPage page(w, h);
     for (uint8_t& b : page.bits)
-        b = gen() % 100 < 15 ? 0 : 225;
-    page.At(w / 2, h / 2) = 225;
+        b = gen() % 100 < 15 ? PIXEL_OUTLINE : PIXEL_BLANK;
+    page.At(w / 2, h / 2) = PIXEL_BLANK;
     return page;
 }
 
@@ -110,7 +110,9 @@ TEST(ClearFillPacing, WidensTheWaveSixDiagonalsAFrameWithItsOwnSounds) {
     FakeFillHost host;
     host.dwTickStep = 100;
     std::vector<long> visitedAtFrame;
-    host.onDraw = [&] { visitedAtFrame.push_back(std::count(marks.begin(), marks.end(), 225)); };
+    host.onDraw = [&] {
+        visitedAtFrame.push_back(std::count(marks.begin(), marks.end(), PIXEL_BLANK));
+    };
     ClearFillOn(host, page.Bits(), marks.data());
 
     // Replay the wave: a frame ends after the first entry with x + y >= mark + 6, and

@@ -6,46 +6,29 @@
 #include <random>
 
 #include "fill_fake_host.h"
+#include "pages/palette.h"
 #include "pages/pointqueue.h"
+#include "support/reference_fill.h"
 
 using namespace filltest;
 
 namespace {
 
-// Independent of the engine: the 4-connected area of pixels that are neither outline nor
-// the colour, grown depth-first. A lone pixel stays as it is: no neighbour ever reaches it.
-TestPage ReferenceFill(TestPage page, int x, int y, uint8_t bColour) {
-    auto bOpen = [&](int px, int py) {
-        return px >= 0 && py >= 0 && px < page.nWidth && py < page.nHeight &&
-               page.At(px, py) != 0 && page.At(px, py) != bColour;
-    };
-    std::vector<std::pair<int, int>> area, stack = {{x, y}};
-    std::vector<char> seen(page.bits.size());
-    while (!stack.empty()) {
-        auto [px, py] = stack.back();
-        stack.pop_back();
-        if (!bOpen(px, py) || seen[px + page.nWidth * py]++)
-            continue;
-        area.push_back({px, py});
-        stack.insert(stack.end(), {{px + 1, py}, {px - 1, py}, {px, py + 1}, {px, py - 1}});
-    }
-    if (area.size() > 1)
-        for (auto [px, py] : area)
-            page.At(px, py) = bColour;
-    return page;
-}
-
 TEST(ColourFill, ColoursExactlyTheFourConnectedAreaOfRandomPages) {
     std::mt19937 gen(7);
+    std::vector<int32_t> queue;
     for (int nPage = 0; nPage < 30; nPage++) {
         TestPage page(37, 23);
         for (uint8_t& b : page.bits) // outlines near the density where areas stop joining up
-            b = gen() % 100 < 42 ? 0 : (gen() % 4 ? 225 : 1 + gen() % 3);
+            b = gen() % 100 < 42 ? uint8_t(PIXEL_OUTLINE)
+                                 : (gen() % 4 ? uint8_t(PIXEL_BLANK) : uint8_t(1 + gen() % 3));
         int x = gen() % page.nWidth, y = gen() % page.nHeight;
         const uint8_t bColour = 1 + gen() % 3;
         if (page.At(x, y) == 0 || page.At(x, y) == bColour)
             continue;
-        TestPage expected = ReferenceFill(page, x, y, bColour);
+        TestPage expected = page;
+        ReferenceFill(expected.bits.data(), page.nWidth, page.nHeight, x, page.nHeight - 1 - y,
+                      bColour, queue);
         FakeFillHost host;
         ColourFillOn(host, page.Bits(), x, y, bColour);
         EXPECT_EQ(page.bits, expected.bits) << "page " << nPage;
@@ -62,13 +45,16 @@ TEST(ColourFill, RecoloursItsAreaWholeButStopsAtCornerOutlinesAndTheNewColour) {
     FloodColour(page.Bits(), 6, 0, 141);
     for (int y = 0; y < 8; y++)
         for (int x = 0; x < 10; x++)
-            EXPECT_EQ(page.At(x, y), x == 7 ? 141 : x > 7 || x < y ? 225 : x == y ? 0 : 141);
+            EXPECT_EQ(page.At(x, y), x == 7           ? 141
+                                     : x > 7 || x < y ? PIXEL_BLANK
+                                     : x == y         ? PIXEL_OUTLINE
+                                                      : 141);
 }
 
 TEST(ColourFill, LeavesALonePixelAloneButStillPlaysItsSound) {
     for (uint8_t bWall : {0, 5}) {
         TestPage page(3, 3, bWall);
-        page.At(1, 1) = 225;
+        page.At(1, 1) = PIXEL_BLANK;
         const std::vector<uint8_t> before = page.bits;
         FakeFillHost host;
         ColourFillOn(host, page.Bits(), 1, 1, 5);
@@ -95,12 +81,12 @@ TEST(ClearFill, BlanksAllButOutlinesAndVisitsEachPixelOnceTheSeedTwice) {
         for (size_t i = 0; i < page.bits.size(); i++)
             page.bits[i] = gen() % 3 == 0 ? 0 : gen() % 256;
         for (size_t i = 0; i < page.bits.size(); i++)
-            outlines.bits[i] = page.bits[i] == 0 ? 0 : 225;
+            outlines.bits[i] = page.bits[i] == PIXEL_OUTLINE ? PIXEL_OUTLINE : PIXEL_BLANK;
         std::vector<uint8_t> marks(page.bits.size());
         FakeFillHost host;
         EXPECT_EQ(ClearFillOn(host, page.Bits(), marks.data()), long(w) * h + 1);
         EXPECT_EQ(page.bits, outlines.bits);
-        EXPECT_EQ(marks, std::vector<uint8_t>(marks.size(), 225));
+        EXPECT_EQ(marks, std::vector<uint8_t>(marks.size(), PIXEL_BLANK));
     }
 }
 

@@ -97,8 +97,8 @@ TEST_F(PageFileTest, OneBitPageSavesAsAnEightBitFileThatLoadsBackTheSame) {
     EXPECT_EQ(0xEF, saved[OFF_RESERVED2]);
     EXPECT_EQ(0xBE, saved[OFF_RESERVED2 + 1]);
     // The fourth byte of each colour comes from the file, only red, green and blue are set.
-    EXPECT_EQ(56 ^ 0x5A, saved[OFF_COLOURS + 4 * 56 + 3]);
-    EXPECT_EQ(255, saved[OFF_COLOURS + 4 * 56 + 2]);
+    EXPECT_EQ(PIXEL_WHITE ^ 0x5A, saved[OFF_COLOURS + 4 * PIXEL_WHITE + 3]);
+    EXPECT_EQ(255, saved[OFF_COLOURS + 4 * PIXEL_WHITE + 2]);
 
     std::vector<uint8_t> before = Pixels();
     std::fill(buffer.begin(), buffer.begin() + PAGE_BYTES, 9);
@@ -224,7 +224,7 @@ TEST_F(PageFileTest, OneBitFileCutInARowExpandsOnlyTheBitsItHolds) {
     std::vector<uint8_t> mono = ExpectedPixels(OutlinePicture);
     std::copy(mono.begin(), mono.begin() + 3 * PAGE_WIDTH + 40, want.begin());
     EXPECT_EQ(want, Pixels());
-    EXPECT_EQ(palette[225].red, bmi.bmiColors[225].rgbRed);
+    EXPECT_EQ(palette[PIXEL_BLANK].red, bmi.bmiColors[PIXEL_BLANK].rgbRed);
     EXPECT_EQ(8, bmi.bmiHeader.biBitCount);
 }
 

@@ -93,7 +93,7 @@ class TurnedPage : public testing::Test {
         Page(0, H - 1) = 203;     // bottom left
         Page(W - 1, H - 1) = 204; // bottom right
         for (int x = 1; x < W - 1; x++)
-            Page(x, 10) = 225;
+            Page(x, 10) = PIXEL_BLANK;
         Page(5, 11) = 0;
         TurnPage(page.data(), W, H, turned.data());
     }
@@ -108,7 +108,7 @@ TEST_F(TurnedPage, TheTopEdgeBecomesTheLeftEdgeAQuarterTurnAnticlockwise) {
     for (int y = 0; y < H; y++)
         for (int x = 0; x < W; x++) {
             uint8_t v = Page(x, y);
-            if (v != 225) {
+            if (v != PIXEL_BLANK) {
                 ASSERT_EQ(Turned(y, W - 1 - x), v) << x << ", " << y;
             }
         }
@@ -119,7 +119,7 @@ TEST_F(TurnedPage, BlankPrintsWhiteAndOutlinesStayBlack) {
     EXPECT_EQ(Turned(10, W - 1 - (W - 2)), PIXEL_WHITE);
     EXPECT_EQ(Turned(11, W - 1 - 5), 0);
     for (uint8_t v : turned)
-        ASSERT_NE(v, 225);
+        ASSERT_NE(v, PIXEL_BLANK);
 }
 
 TEST_F(TurnedPage, TheFrameIsFourPixelsOfTheBufferZerosAllRound) {

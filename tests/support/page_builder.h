@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "pages/page_file.h"
+#include "pages/palette.h"
 
 namespace pagebuild {
 
@@ -31,7 +32,7 @@ using Picture = std::function<uint8_t(int x, int y)>;
 // left and top edges, a diagonal, and a box near the top right corner.
 inline uint8_t OutlinePicture(int x, int y) {
     bool bLine = x == 0 || y == 0 || x == y || (x >= 600 && x < 640 && (y == 20 || y == 60));
-    return bLine ? 0 : 225;
+    return bLine ? PIXEL_OUTLINE : PIXEL_BLANK;
 }
 
 // A coloured page using every index somewhere.

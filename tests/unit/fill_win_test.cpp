@@ -45,7 +45,7 @@ class FillOnWindow : public testing::Test {
         bih.biBitCount = 8;
         bih.biSizeImage = PAGE_BYTES;
         BuildPalette();
-        std::memset(lpDib, 225, PAGE_BYTES);
+        std::memset(lpDib, PIXEL_BLANK, PAGE_BYTES);
         for (int y = 0; y < PAGE_HEIGHT; y++)
             lpDib[400 + PAGE_WIDTH * y] = 0;
         nAppMessages = 0;
@@ -64,7 +64,9 @@ TEST_F(FillOnWindow, FillsShowTheirWorkAndHandleMessagesMeanwhile) {
     EXPECT_EQ(nAppMessages, 5);
     for (int y = 0; y < PAGE_HEIGHT; y++) {
         for (int x = 395; x < 405; x++) {
-            ASSERT_EQ(lpDib[x + PAGE_WIDTH * y], x < 400 ? 30 : x == 400 ? 0 : 225);
+            ASSERT_EQ(lpDib[x + PAGE_WIDTH * y], x < 400    ? 30
+                                                 : x == 400 ? PIXEL_OUTLINE
+                                                            : PIXEL_BLANK);
         }
     }
     HDC hdc = GetDC(hWnd);
@@ -75,7 +77,7 @@ TEST_F(FillOnWindow, FillsShowTheirWorkAndHandleMessagesMeanwhile) {
 
     ClearFill();
     for (int i = 0; i < PAGE_BYTES; i++)
-        ASSERT_EQ(lpDib[i], i % PAGE_WIDTH == 400 ? 0 : 225) << i;
+        ASSERT_EQ(lpDib[i], i % PAGE_WIDTH == 400 ? PIXEL_OUTLINE : PIXEL_BLANK) << i;
 }
 
 TEST(Sounds, AllThirtyEightLoadAsWaveImagesAndUnknownOnesAreHarmless) {

@@ -24,9 +24,9 @@ const DWORD BLACK = 0x000000, WHITE = 0xFFFFFF;
 // top right one left blank, with a one-pixel outline grid every 40 pixels in the bottom left.
 uint8_t TestPicture(int x, int y) {
     if (y < 230)
-        return x < 400 ? 10 : 225;
+        return x < 400 ? 10 : PIXEL_BLANK;
     if (x < 400)
-        return (x % 40 == 0 || y % 40 == 0) ? 0 : 100;
+        return (x % 40 == 0 || y % 40 == 0) ? PIXEL_OUTLINE : 100;
     return 200;
 }
 
@@ -193,8 +193,8 @@ class Printing : public testing::Test {
 
 // The colour a page index prints in: its entry of the page's colour table, blank as white.
 DWORD PrintedColour(uint8_t v) {
-    if (v == 225)
-        v = 56;
+    if (v == PIXEL_BLANK)
+        v = PIXEL_WHITE;
     const PageRgbQuad& q = bmiPage.bmiColors[v];
     return static_cast<DWORD>(q.rgbRed) << 16 | q.rgbGreen << 8 | q.rgbBlue;
 }
@@ -222,14 +222,14 @@ void ExpectQuartersTurnedAndColoured(Printing* lpTest, int nMode) {
     struct {
         int x, y;
         uint8_t v;
-    } points[] = {{60, 60, 10},  {600, 60, 225}, {60, 370, 100}, {600, 370, 200},
-                  {390, 20, 10}, {410, 20, 225}, {80, 240, 0},   {380, 450, 100}};
+    } points[] = {{60, 60, 10},  {600, 60, PIXEL_BLANK}, {60, 370, 100},           {600, 370, 200},
+                  {390, 20, 10}, {410, 20, PIXEL_BLANK}, {80, 240, PIXEL_OUTLINE}, {380, 450, 100}};
     for (const auto& p : points) {
         POINT pt = PrintedAt(nMode, p.x, p.y);
         EXPECT_EQ(lpTest->Paper(pt.x, pt.y), PrintedColour(p.v))
             << "method " << nMode << ", page pixel " << p.x << ", " << p.y;
     }
-    EXPECT_EQ(PrintedColour(225), WHITE);
+    EXPECT_EQ(PrintedColour(PIXEL_BLANK), WHITE);
 }
 
 TEST_F(Printing, DefaultPrintsTheTurnedPageFramedAt373By394) {

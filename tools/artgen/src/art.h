@@ -2,13 +2,17 @@
 #pragma once
 #include "canvas.h"
 #include "encode.h"
+#include "pages/palette.h"
 #include <map>
 #include <string>
 
 using FileSet = std::map<std::string, Bytes>;
 
-// The 226 page colours: 0 outline, 1..224 the child's colours, 225 blank.
-extern const Rgb PaletteColours[226];
+// Entry n of the program's palette table: 0 outline, 1..224 the child's colours, 225 blank.
+inline Rgb PageColour(int n) {
+    const PageRgb& c = PaletteColours[n];
+    return {c.red, c.green, c.blue};
+}
 
 // One consistent set of colours for frame, buttons, dialogs and intro.
 namespace Theme {

@@ -55,7 +55,7 @@ void AddPair(FileSet& files, const char* lpszUp, const char* lpszDown, const Pic
 Picture DrawSunButton(const Picture& under, int nPage, bool bSelected) {
     CCanvas c(under);
     cairo_t* cr = c.Cr();
-    const Rgb* lpColours = &PaletteColours[1 + 28 * nPage];
+    auto Colour = [nPage](int nPos) { return PageColour(1 + 28 * nPage + nPos); };
     // Colours that say what the page holds: a few well spread positions of the page.
     static const int Picks[8] = {8, 11, 13, 9, 17, 22, 15, 19};
     cairo_arc(cr, 22.5, 22.5, 20.5, 0, 2 * M_PI);
@@ -81,10 +81,10 @@ Picture DrawSunButton(const Picture& under, int nPage, bool bSelected) {
         cairo_line_to(cr, 22.5 + rOut * std::cos(a), 22.5 + rOut * std::sin(a));
         cairo_line_to(cr, 22.5 + rIn * std::cos(a1), 22.5 + rIn * std::sin(a1));
         cairo_close_path(cr);
-        FillStroke(cr, lpColours[Picks[i]], Theme::Ink, 1.2);
+        FillStroke(cr, Colour(Picks[i]), Theme::Ink, 1.2);
     }
     cairo_arc(cr, 22.5, 22.5, 10, 0, 2 * M_PI);
-    FillStroke(cr, lpColours[nPage == 3 ? 24 : 11], Theme::Ink, 1.5);
+    FillStroke(cr, Colour(nPage == 3 ? 24 : 11), Theme::Ink, 1.5);
     // Face: two eyes and a smile.
     SetColour(cr, Theme::Ink);
     cairo_arc(cr, 19, 20.5, 1.4, 0, 2 * M_PI);
@@ -162,7 +162,7 @@ void AddButtonArt(FileSet& files, const Picture& frame, const Picture& panel) {
     for (int n = 0; n < 224; ++n) {
         int k = n % 28;
         Picture under = frame.Crop(SwatchX[k], SwatchY[k], 45, 45);
-        Rgb colour = PaletteColours[n + 1];
+        Rgb colour = PageColour(PIXEL_FIRST_COLOUR + n);
         char szName[16];
         std::snprintf(szName, sizeof szName, "bmp%d.bmp", 101 + n);
         files[szName] =

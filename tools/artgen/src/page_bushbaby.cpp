@@ -5,7 +5,7 @@
 
 namespace {
 Rgb P(int nPage, int nPos) {
-    return PaletteColours[28 * nPage + nPos];
+    return PageColour(28 * nPage + nPos);
 }
 
 void Leaf(CInk& ink, double x, double y, double len, double angle) {

@@ -8,7 +8,7 @@ using std::sin;
 
 namespace {
 Rgb P(int nPage, int nPos) {
-    return PaletteColours[28 * nPage + nPos];
+    return PageColour(28 * nPage + nPos);
 }
 
 // A round bush with a few berries.

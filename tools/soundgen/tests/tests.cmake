@@ -10,16 +10,17 @@ if(NOT TARGET gtest)
 endif()
 include(GoogleTest)
 
+# The song is read back with the program's own MIDI loader and sequencer (twcore).
 add_executable(soundgen_tests
     ${CMAKE_CURRENT_LIST_DIR}/wave_reader.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/smf_checker.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sound_tests.cpp
     ${CMAKE_CURRENT_LIST_DIR}/song_tests.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/smf_checker_tests.cpp)
+    ${CMAKE_SOURCE_DIR}/tests/support/song_walk.cpp)
+target_include_directories(soundgen_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 if(TARGET gtest_main)
-    target_link_libraries(soundgen_tests PRIVATE soundgen_lib gtest_main)
+    target_link_libraries(soundgen_tests PRIVATE soundgen_lib twcore gtest_main)
 else()
-    target_link_libraries(soundgen_tests PRIVATE soundgen_lib GTest::gtest_main)
+    target_link_libraries(soundgen_tests PRIVATE soundgen_lib twcore GTest::gtest_main)
 endif()
 target_compile_options(soundgen_tests PRIVATE -Wall -Wextra)
 gtest_discover_tests(soundgen_tests PROPERTIES LABELS soundgen)
