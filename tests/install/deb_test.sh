@@ -56,17 +56,19 @@ winpath() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
 # One run: starts the book, lets twcolour check the page against $1 and colour one more area.
 run_book() {
     local expected=$1 shot=$2
-    rm -f "$work/result"
+    rm -f "$work/result" "$work/result.shown" "$work/result.go"
     (cd / && exec tintwell3) >"$out/launcher.log" 2>&1 &
     launcher=$!
     for i in $(seq 1 1200); do [ -f "$data/wine/.tintwell3-ready" ] && break; sleep 0.1; done
     [ -f "$data/wine/.tintwell3-ready" ] || fail "the launcher did not prepare its Wine prefix"
-    sleep 3
-    import -window root "$out/$shot" 2>/dev/null
     WINEPREFIX=$data/wine WINEDEBUG=-all wine explorer /desktop=Tintwell3,800x600 "$(winpath "$colour")" \
         "$(winpath "$data")" "$(winpath "$expected")" "$(winpath "$work/result")" </dev/null >/dev/null 2>&1 &
-    for i in $(seq 1 1200); do [ -s "$work/result" ] && break; sleep 0.1; done
-    [ "$(cat "$work/result" 2>/dev/null)" = ok ] || fail "twcolour: $(cat "$work/result" 2>/dev/null)"
+    for i in $(seq 1 1200); do [ -e "$work/result.shown" ] || [ -s "$work/result" ] && break; sleep 0.1; done
+    import -window root "$out/$shot" 2>/dev/null
+    touch "$work/result.go"
+    for i in $(seq 1 600); do [ -s "$work/result" ] && break; sleep 0.1; done
+    result=$(tr -d '\r' <"$work/result" 2>/dev/null)
+    [ "$result" = ok ] || fail "twcolour: $result"
     for i in $(seq 1 200); do kill -0 "$launcher" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$launcher" 2>/dev/null && fail "the launcher did not end with the book"
     launcher=

@@ -165,6 +165,7 @@ TEST_F(Installer, InstallsPerUserColoursKeepsAndUninstallsLeavingTheColouring) {
         Settle(800);
         Click(70 + pt.x, 70 + pt.y);
         ASSERT_TRUE(WaitForFillToEnd(program.Window()));
+        Settle(500);
         PressKey('Q');
         DWORD dwCode = 1234;
         ASSERT_TRUE(program.WaitExit(10000, &dwCode));
