@@ -3,9 +3,22 @@
 // the result file, since it may run where its exit code is not seen.
 // Once coloured, it writes <result file>.shown and waits up to 15 s for <result file>.go, so that
 // a screenshot can be taken from outside.
-// Usage: twcolour <working dir of the book> <page file the screen must show> <result file>
+// With "print" it first opens the print dialog, signals and waits the same way, cancels it and
+// checks the book has the focus back, neither minimised nor disabled.
+// Usage: twcolour <working dir of the book> <page file the screen must show> <result file> [print]
 #include "e2e/driver.h"
 #include <stdio.h>
+#include <string.h>
+
+// Tells the outside the screen is ready to be looked at and waits (up to 15 s) until it has been.
+static void HandOver(const std::string& strResultFile, const char* lpszStage) {
+    std::string strShown = strResultFile + "." + lpszStage, strGo = strShown + ".go";
+    FILE* f = fopen(strShown.c_str(), "w");
+    if (f)
+        fclose(f);
+    for (int i = 0; i < 150 && !FileExists(strGo); i++)
+        Sleep(100);
+}
 
 static int Finish(const char* lpszResultFile, const std::string& strResult) {
     FILE* f = fopen(lpszResultFile, "w");
@@ -54,6 +67,28 @@ int main(int argc, char** argv) {
     if (nWrong != 0)
         return Finish(argv[3], std::to_string(nWrong) + " page pixels differ from " + strExpected);
 
+    if (argc > 4 && strcmp(argv[4], "print") == 0) {
+        Click(318 + 40, 12 + 22);
+        HWND hDlg = NULL;
+        for (int i = 0; i < 300 && hDlg == NULL; i++) {
+            Sleep(100);
+            HWND hFore = GetForegroundWindow();
+            char szClass[16] = "";
+            GetClassNameA(hFore, szClass, sizeof(szClass));
+            if (hFore != hWnd && lstrcmpA(szClass, "#32770") == 0 && GetDlgItem(hFore, IDCANCEL))
+                hDlg = hFore;
+        }
+        if (hDlg == NULL)
+            return Finish(argv[3], "no print dialog in front");
+        if (IsIconic(hWnd))
+            return Finish(argv[3], "the print dialog minimised the book");
+        HandOver(argv[3], "print");
+        PostMessageA(GetDlgItem(hDlg, IDCANCEL), BM_CLICK, 0, 0);
+        Settle(1500);
+        if (GetForegroundWindow() != hWnd || IsIconic(hWnd) || !IsWindowEnabled(hWnd))
+            return Finish(argv[3], "the book did not get the focus back after the print dialog");
+    }
+
     POINT pt = LargeBlankArea(PageIndexes(PathIn(strWork, "BAT.TW3")), 5000);
     if (pt.x < 0)
         return Finish(argv[3], "no blank area left on the page");
@@ -64,12 +99,7 @@ int main(int argc, char** argv) {
         return Finish(argv[3], "the click did not colour");
     for (int i = 0; i < 300 && !IsWindowEnabled(hWnd); i++)
         Sleep(100);
-    std::string strShown = std::string(argv[3]) + ".shown", strGo = std::string(argv[3]) + ".go";
-    FILE* f = fopen(strShown.c_str(), "w");
-    if (f)
-        fclose(f);
-    for (int i = 0; i < 150 && !FileExists(strGo); i++)
-        Sleep(100);
+    HandOver(argv[3], "shown");
     // Input that arrives while the fill ends is thrown away.
     Settle(500);
     PressKey('Q');

@@ -56,7 +56,7 @@ winpath() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
 # One run: starts the book, lets twcolour check the page against $1 and colour one more area.
 run_book() {
     local expected=$1 shot=$2
-    rm -f "$work/result" "$work/result.shown" "$work/result.go"
+    rm -f "$work"/result*
     (cd / && exec tintwell3) >"$out/launcher.log" 2>&1 &
     launcher=$!
     for i in $(seq 1 1200); do [ -f "$data/wine/.tintwell3-ready" ] && break; sleep 0.1; done
@@ -65,7 +65,7 @@ run_book() {
         "$(winpath "$data")" "$(winpath "$expected")" "$(winpath "$work/result")" </dev/null >/dev/null 2>&1 &
     for i in $(seq 1 1200); do [ -e "$work/result.shown" ] || [ -s "$work/result" ] && break; sleep 0.1; done
     import -window root "$out/$shot" 2>/dev/null
-    touch "$work/result.go"
+    touch "$work/result.shown.go"
     for i in $(seq 1 600); do [ -s "$work/result" ] && break; sleep 0.1; done
     result=$(tr -d '\r' <"$work/result" 2>/dev/null)
     [ "$result" = ok ] || fail "twcolour: $result"

@@ -30,6 +30,6 @@ set_tests_properties(Install.DebianPackage PROPERTIES TIMEOUT 400 LABELS install
 
 add_test(NAME Desktop.EndToEndUnderAWindowManager
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/install/wm_test.sh $<TARGET_FILE:e2e_tests>
-            ${CMAKE_SOURCE_DIR}/build/state)
+            $<TARGET_FILE:twcolour> ${TW_DIST_DIR} ${CMAKE_SOURCE_DIR}/build/state)
 set_tests_properties(Desktop.EndToEndUnderAWindowManager PROPERTIES TIMEOUT 900 LABELS install
     RUN_SERIAL TRUE)
