@@ -98,6 +98,15 @@ int WriteSmallFile(const std::string& strPath, const char* lpData, DWORD cb) {
     return bOk;
 }
 
+void RemoveTree(const std::string& strDir) {
+    std::string strFrom = strDir + '\0'; // the list ends with two NULs
+    SHFILEOPSTRUCTA op = {};
+    op.wFunc = FO_DELETE;
+    op.pFrom = strFrom.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationA(&op);
+}
+
 class Installer : public testing::Test {
   protected:
     void SetUp() override {
@@ -105,7 +114,12 @@ class Installer : public testing::Test {
         strDir = Folder(CSIDL_LOCAL_APPDATA) + "\\Programs\\Tintwell 3";
         strMenuLnk = Folder(CSIDL_PROGRAMS) + "\\Tintwell 3.lnk";
         strDesktopLnk = Folder(CSIDL_DESKTOPDIRECTORY) + "\\Tintwell 3.lnk";
-        ASSERT_FALSE(FileExists(strDir)) << "not a fresh prefix: " << strDir;
+        // What a failed earlier run left goes first (a failed test is run once more).
+        RemoveTree(strDir);
+        DeleteFileA(strMenuLnk.c_str());
+        DeleteFileA(strDesktopLnk.c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, szUninstallKey);
+        ASSERT_FALSE(FileExists(strDir)) << strDir;
         ASSERT_TRUE(FileExists(TW_SETUP_EXE)) << TW_SETUP_EXE;
     }
     void TearDown() override { CoUninitialize(); }
