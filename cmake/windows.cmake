@@ -81,6 +81,7 @@ foreach(f ${TW_DATA_FILES})
     endif()
 endforeach()
 add_custom_target(dist ALL ${TW_DIST_COMMANDS} DEPENDS tintwell3 VERBATIM)
+include(cmake/package.cmake)
 
 if(TW_DIST_NAME STREQUAL "win32")
     # The 32-bit program is built and linked here; its tests run on the 64-bit build.
@@ -156,3 +157,4 @@ add_executable(screen_bench ${CMAKE_SOURCE_DIR}/tests/bench_win/screen_bench.cpp
 target_link_libraries(screen_bench PRIVATE twapp twlog ${TW_STATIC_LINK})
 target_link_options(screen_bench PRIVATE ${TW_STATIC_LINK})
 include(cmake/audio.cmake OPTIONAL)
+include(tests/install/install.cmake)

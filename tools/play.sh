@@ -6,8 +6,20 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
+echo "[play] checking the Debian packages that playing needs" >&2
 bash tools/setup.sh play
-bash tools/build.sh
+# With no display the demo runs in a Wine prefix of its own; a new one takes a while to prepare,
+# so it is prepared while the program builds.
+prefix_job=
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+    echo "[play] preparing a Wine prefix while the program builds" >&2
+    mkdir -p build/state
+    (source tools/testenv.sh && tw_prefix_template "$root/build/state/wineprefix-template") &
+    prefix_job=$!
+fi
+# Only the program, its pictures and sounds, and the demo driver: the tests wait for test.sh.
+bash tools/build.sh play
+[ -z "$prefix_job" ] || wait "$prefix_job"
 
 # The program keeps its colouring in its page files: it runs from a per-user copy of the shipped
 # folder, so the shipped pages stay pristine and the colouring survives from one run to the next.

@@ -11,7 +11,8 @@ play_packages="cmake ninja-build make g++ pkg-config
   wine wine64 xvfb x11-utils imagemagick zip"
 test_packages="$play_packages clang libclang-rt-14-dev libbenchmark-dev
   fluidsynth fluid-soundfont-gm sox pulseaudio pulseaudio-utils
-  cups cups-client cups-bsd printer-driver-cups-pdf ghostscript poppler-utils"
+  cups cups-client cups-bsd printer-driver-cups-pdf ghostscript poppler-utils
+  nsis lintian openbox x11-xserver-utils"
 
 case $what in
 play) wanted=$play_packages ;;
@@ -34,7 +35,7 @@ if [ -n "$todo" ]; then
     echo "[setup] installing:" $todo >&2
     # An unrelated index may fail to update; what matters is whether the install works.
     $sudo apt-get update -qq >&2 || echo "[setup] apt-get update reported an error; going on" >&2
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $todo >&2 ||
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $todo >&2 ||
         echo "[setup] apt-get install reported an error; checking what is there" >&2
 fi
 

@@ -3,6 +3,7 @@
 #include "icons.h"
 #include <cmath>
 #include <functional>
+#include <string>
 
 namespace {
 
@@ -66,6 +67,25 @@ void PaintIcon(cairo_t* cr) {
     cairo_restore(cr);
 }
 
+cairo_status_t AppendBytes(void* lpClosure, const unsigned char* lpData, unsigned int n) {
+    static_cast<Bytes*>(lpClosure)->insert(static_cast<Bytes*>(lpClosure)->end(), lpData,
+                                           lpData + n);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+// The same picture as a PNG with its alpha, for the desktop's icon theme.
+Bytes IconPng(int n) {
+    cairo_surface_t* surf = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, n, n);
+    cairo_t* cr = cairo_create(surf);
+    cairo_scale(cr, n / 48.0, n / 48.0);
+    PaintIcon(cr);
+    cairo_destroy(cr);
+    Bytes out;
+    cairo_surface_write_to_png_stream(surf, AppendBytes, &out);
+    cairo_surface_destroy(surf);
+    return out;
+}
+
 } // namespace
 
 void AddIconArt(FileSet& files) {
@@ -73,6 +93,8 @@ void AddIconArt(FileSet& files) {
     for (int n : {16, 32, 48})
         sizes.push_back(RenderIcon(n, PaintIcon, n / 48.0));
     files["TWLIcon.ico"] = EncodeIcon(sizes);
+    for (int n : {16, 32, 48, 64, 128, 256})
+        files["tintwell3-" + std::to_string(n) + ".png"] = IconPng(n);
     // The cursor: a crayon whose tip is the hot spot at the lower left.
     IconImage cur = RenderIcon(
         32,

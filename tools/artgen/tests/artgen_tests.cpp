@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ const FileSet& Art() {
 uint32_t U32(const Bytes& b, size_t i) {
     return uint32_t(b[i]) | uint32_t(b[i + 1]) << 8 | uint32_t(b[i + 2]) << 16 |
            uint32_t(b[i + 3]) << 24;
+}
+uint32_t Be32(const Bytes& b, size_t i) {
+    return uint32_t(b[i]) << 24 | uint32_t(b[i + 1]) << 16 | uint32_t(b[i + 2]) << 8 | b[i + 3];
 }
 uint16_t U16(const Bytes& b, size_t i) {
     return uint16_t(b[i] | b[i + 1] << 8);
@@ -331,6 +335,15 @@ TEST(Icons, IconHasThreeSizesAndCursorTipIsItsHotSpot) {
         EXPECT_EQ(uint32_t(2 * Want[i]), U32(ico, nOff + 8)); // colour and mask
         const uint32_t nMaskRow = ((uint32_t(Want[i]) + 31) / 32) * 4;
         EXPECT_EQ(40 + uint32_t(Want[i] * Want[i]) * 4 + nMaskRow * uint32_t(Want[i]), nSize);
+    }
+    // The desktop's copies: PNGs of the same picture, with an alpha channel (colour type 6).
+    for (int n : {16, 32, 48, 64, 128, 256}) {
+        const Bytes& png = Art().at("tintwell3-" + std::to_string(n) + ".png");
+        ASSERT_GE(png.size(), 33u) << n;
+        EXPECT_EQ(0, std::memcmp(png.data() + 12, "IHDR", 4)) << n;
+        EXPECT_EQ(uint32_t(n), Be32(png, 16)) << n;
+        EXPECT_EQ(uint32_t(n), Be32(png, 20)) << n;
+        EXPECT_EQ(6, png[25]) << n;
     }
     const Bytes& cur = Art().at("EditCursor.cur");
     ASSERT_GE(cur.size(), 22u + 40);

@@ -1,0 +1,28 @@
+# What a parent installs: the Windows installer of the 32-bit program, and the Debian package of
+# the 64-bit one (Debian's Wine runs it without the 32-bit libraries).
+set(TW_VERSION 4.21) # as the About box says
+
+if(TW_DIST_NAME STREQUAL "win32")
+    find_program(TW_MAKENSIS makensis)
+    if(NOT TW_MAKENSIS)
+        message(WARNING "makensis not found: no Windows installer")
+        return()
+    endif()
+    set(TW_SETUP ${CMAKE_SOURCE_DIR}/dist/tintwell3-setup.exe)
+    set(TW_NSI ${CMAKE_SOURCE_DIR}/tools/installer/tintwell3.nsi)
+    add_custom_command(OUTPUT ${TW_SETUP}
+        COMMAND ${TW_MAKENSIS} -V2 -DSRCDIR=${TW_DIST_DIR} -DICON=${TW_ASSETS_DIR}/TWLIcon.ico
+                -DVERSION=${TW_VERSION} -DOUTFILE=${TW_SETUP} ${TW_NSI}
+        DEPENDS ${TW_NSI} tintwell3 dist ${TW_ASSETS_DIR}/TWLIcon.ico
+        VERBATIM)
+    add_custom_target(installer ALL DEPENDS ${TW_SETUP})
+else()
+    set(TW_DEB ${CMAKE_SOURCE_DIR}/dist/tintwell3_${TW_VERSION}_amd64.deb)
+    file(GLOB TW_DEB_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/debian/*)
+    add_custom_command(OUTPUT ${TW_DEB}
+        COMMAND bash ${CMAKE_SOURCE_DIR}/tools/debian/build-deb.sh ${TW_DIST_DIR} ${TW_ASSETS_DIR}
+                ${TW_VERSION} ${TW_DEB}
+        DEPENDS ${TW_DEB_SOURCES} tintwell3 dist ${TW_ASSETS_DIR}/tintwell3-256.png
+        VERBATIM)
+    add_custom_target(deb ALL DEPENDS ${TW_DEB})
+endif()

@@ -1,0 +1,94 @@
+#!/bin/bash
+# The Debian package end to end, as a parent would use it: installed with dpkg, started with
+# `tintwell3` under a window manager on a 1024 x 768 display that cannot switch modes, a page
+# coloured, kept over a restart, and still there after the package is removed.
+# Usage: deb_test.sh <package.deb> <twcolour.exe>.  Needs root: it installs the package.
+set -uo pipefail
+deb=$1 colour=$2
+fail() { echo "FAIL: $*" >&2; exit 1; }
+[ "$(id -u)" -eq 0 ] || fail "installing the package needs root"
+[ -f "$deb" ] || fail "no package at $deb"
+out=$PWD/deb-test
+rm -rf "$out" && mkdir -p "$out"
+
+echo "== lintian"
+lintian --tag-display-limit 0 "$deb" | tee "$out/lintian.txt"
+grep -q '^E: ' "$out/lintian.txt" && fail "lintian reports errors"
+
+work=$(mktemp -d)
+xvfb= wm= launcher=
+cleanup() {
+    [ -n "$launcher" ] && kill "$launcher" 2>/dev/null
+    [ -d "$work/home/.local/share/tintwell3/wine" ] &&
+        WINEPREFIX=$work/home/.local/share/tintwell3/wine wineserver -k 2>/dev/null
+    [ -n "$wm" ] && kill "$wm" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    dpkg-query -W tintwell3 >/dev/null 2>&1 && dpkg -r tintwell3 >/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+echo "== install"
+dpkg -i "$deb" || apt-get -f install -y -q || fail "the package does not install"
+for f in /usr/bin/tintwell3 /usr/lib/tintwell3/tintwell3.exe /usr/lib/tintwell3/BAT.TW3 \
+    /usr/share/applications/tintwell3.desktop /usr/share/icons/hicolor/256x256/apps/tintwell3.png; do
+    [ -e "$f" ] || fail "$f is not installed"
+done
+
+# A user with an empty home, a display of 1024 x 768 and a window manager.
+export HOME=$work/home
+unset XDG_DATA_HOME WINEPREFIX WINEDLLOVERRIDES
+mkdir -p "$HOME"
+for n in $(seq $((200 + $$ % 300)) 599); do
+    [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ] && break
+done
+Xvfb :$n -screen 0 1024x768x24 -nolisten tcp -ac >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=:$n
+for i in $(seq 1 100); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
+
+data=$HOME/.local/share/tintwell3
+winpath() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
+
+# One run: starts the book, lets twcolour check the page against $1 and colour one more area.
+run_book() {
+    local expected=$1 shot=$2
+    rm -f "$work"/result*
+    (cd / && exec tintwell3) >"$out/launcher.log" 2>&1 &
+    launcher=$!
+    for i in $(seq 1 1200); do [ -f "$data/wine/.tintwell3-ready" ] && break; sleep 0.1; done
+    [ -f "$data/wine/.tintwell3-ready" ] || fail "the launcher did not prepare its Wine prefix"
+    WINEPREFIX=$data/wine WINEDEBUG=-all wine explorer /desktop=Tintwell3,800x600 "$(winpath "$colour")" \
+        "$(winpath "$data")" "$(winpath "$expected")" "$(winpath "$work/result")" </dev/null >/dev/null 2>&1 &
+    for i in $(seq 1 1200); do [ -e "$work/result.shown" ] || [ -s "$work/result" ] && break; sleep 0.1; done
+    import -window root "$out/$shot" 2>/dev/null
+    touch "$work/result.shown.go"
+    for i in $(seq 1 600); do [ -s "$work/result" ] && break; sleep 0.1; done
+    result=$(tr -d '\r' <"$work/result" 2>/dev/null)
+    [ "$result" = ok ] || fail "twcolour: $result"
+    for i in $(seq 1 200); do kill -0 "$launcher" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$launcher" 2>/dev/null && fail "the launcher did not end with the book"
+    launcher=
+}
+
+echo "== first start"
+run_book /usr/lib/tintwell3/BAT.TW3 first-start.png
+cmp -s "$data/BAT.TW3" /usr/lib/tintwell3/BAT.TW3 && fail "the colouring did not reach $data/BAT.TW3"
+cmp -s /usr/lib/tintwell3/KIWI.TW3 "$data/KIWI.TW3" || fail "the other pages were not seeded"
+cp "$data/BAT.TW3" "$work/first.TW3"
+[ -e "$HOME/.local/share/applications/wine" ] && fail "Wine added menu entries to the user's desktop"
+
+echo "== restart"
+run_book "$work/first.TW3" restart.png
+cmp -s "$data/BAT.TW3" "$work/first.TW3" && fail "the second colouring was not kept"
+cp "$data/BAT.TW3" "$work/second.TW3"
+
+echo "== remove"
+dpkg -r tintwell3 || fail "the package does not remove"
+[ -e /usr/bin/tintwell3 ] && fail "/usr/bin/tintwell3 is still there"
+[ -e /usr/lib/tintwell3 ] && fail "/usr/lib/tintwell3 is still there"
+cmp -s "$data/BAT.TW3" "$work/second.TW3" || fail "removing the package touched the colouring"
+echo "== ok"
