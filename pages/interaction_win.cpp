@@ -60,6 +60,8 @@ static LRESULT TurnPage(HWND hWnd, int nStep) {
     hdc = GetDC(hWnd);
     DrawPageTitle(hdc);
     ReleaseDC(hWnd, hdc);
+    // Clicks made while the page was changing were aimed at the page that went.
+    PurgeInput(hWnd);
     SetFocus(hWnd);
     return 0;
 }

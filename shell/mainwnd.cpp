@@ -29,10 +29,15 @@ static LRESULT OnCreate() {
 static LRESULT OnPaintMessage(HWND hWnd) {
     if (nScreenMode == MODE_COLORING) {
         DestroyIntroButtons();
+        // A paint while a dialog or a print is up leaves the window as they keep it.
+        if (bBusy) {
+            OnPaint(hWnd);
+            return 0;
+        }
         BeginBusyWork(hWndMain, FALSE);
         OnPaint(hWnd);
-        EndBusyWork(hWndMain);
-        SetFocus(hWnd);
+        if (EndBusyWork(hWndMain))
+            SetFocus(hWnd);
         return 0;
     }
     if (nScreenMode == MODE_INTRO_FIRST) {
@@ -62,7 +67,8 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         return OnPaintMessage(hWnd);
     case WM_CLOSE:
-        DestroyWindow(hWnd);
+        if (!DeferCloseWhileWorking())
+            DestroyWindow(hWnd);
         return 0;
     case WM_ACTIVATEAPP:
         MusicCtl.OnActivateApp(wParam);
@@ -192,6 +198,7 @@ LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam) {
         return 1;
     case IDC_INFO:
         RunDialog(hWnd, DLG_INFO, InfoDlgProc, 0);
+        PurgeInput(hWnd); // what reached the window behind the dialog does nothing afterwards
         SetFocus(hWnd);
         return 1;
     case IDC_CLEAR:

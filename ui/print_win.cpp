@@ -36,6 +36,8 @@ HDC GetPrinterDC(HWND hWnd) {
 BOOL CALLBACK PrintAbortProc(HDC, int) {
     MSG msg;
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+        if (IsStaleInput(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -61,6 +63,8 @@ void PrintPage(HWND hWnd) {
     SetBusy(1);
     HDC hdcPrn = GetPrinterDC(hWnd);
     if (hdcPrn == NULL) {
+        // Clicks that reached the window behind the dialog do nothing afterwards.
+        PurgeInput(hWnd);
         SetBusy(0);
         return;
     }

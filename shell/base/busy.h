@@ -20,14 +20,24 @@ void ShowCursorShape(HCURSOR hCursor);
 // WM_MOUSEMOVE on the colouring screen: the page cursor over the page, the arrow elsewhere.
 LRESULT UpdateCursor(LPARAM lParam);
 
-// Throws away the keyboard and mouse messages queued for hWnd (input made while it was busy).
+// Throws away the keyboard and mouse messages queued for hWnd (input made while it was busy);
+// input made before now that arrives later is thrown away too (IsStaleInput).
 void PurgeInput(HWND hWnd);
 
-// The bracket around work the child must wait for: the wait cursor (when bWaitCursor is set)
-// and the window disabled; afterwards the window enabled again and the input made meanwhile
-// thrown away.
+// Keyboard and mouse input that must never be acted on: all of it while work runs, and
+// afterwards whatever was made before the last purge. Every message loop of the program asks.
+int IsStaleInput(const MSG& msg);
+
+// The bracket around work the child must wait for (a fill, a clear, a print job, drawing the
+// colouring screen): the wait cursor (when bWaitCursor is set) and the window disabled;
+// afterwards the window enabled again and the input made meanwhile thrown away. Brackets nest:
+// only the outermost end enables the window, and it returns TRUE.
 void BeginBusyWork(HWND hWnd, int bWaitCursor);
-void EndBusyWork(HWND hWnd);
+int EndBusyWork(HWND hWnd);
+
+// A close request while work runs would free the page under it: it is kept, and the outermost
+// end of the work posts it again. TRUE when the request was kept.
+int DeferCloseWhileWorking();
 
 // Posts a mouse move at the cursor's position, so that the cursor shape is chosen again.
 void RefreshCursor(HWND hWnd);
