@@ -30,6 +30,12 @@ std::string ControlText(HWND hDlg, int id) {
     return sz;
 }
 
+// A plain function, not a lambda: the seam has the system's calling convention, which on the
+// 32-bit target is not the C++ one.
+HGLOBAL WINAPI NoGlobalMemory(UINT, SIZE_T) {
+    return NULL;
+}
+
 // The program's hidden main window owns the dialogs, as in the running program.
 class Dialogs : public testing::Test {
   protected:
@@ -217,7 +223,7 @@ TEST_F(Dialogs, FontSetsHoldSevenSizesOfTheirFace) {
 }
 
 TEST_F(Dialogs, WithoutMemoryForTheTemplateTheOwnerIsToldAndNothingOpens) {
-    Seam_GlobalAlloc = [](UINT, SIZE_T) -> HGLOBAL { return NULL; };
+    Seam_GlobalAlloc = NoGlobalMemory;
     CMsgBoxObserver observer;
     CDialogScript script(2000);
     EXPECT_EQ(RunInfo(), 0);
