@@ -42,7 +42,7 @@ target_link_options(audio_tests PRIVATE ${TW_STATIC_LINK})
 add_dependencies(audio_tests winetwmidi dist tintwell3_trace)
 tw_warnings(audio_tests)
 gtest_discover_tests(audio_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    TEST_PREFIX ${TW_TEST_PREFIX} PROPERTIES TIMEOUT 180 LABELS "e2e;${TW_DIST_NAME}" RUN_SERIAL TRUE)
+    TEST_PREFIX ${TW_TEST_PREFIX} PROPERTIES TIMEOUT 180 LABELS e2e RUN_SERIAL TRUE)
 
 if(NOT TW_DIST_NAME STREQUAL "win64")
     return()

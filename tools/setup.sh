@@ -5,11 +5,10 @@
 set -u
 what=${1:-test}
 
-# The 32-bit program runs under Wine's 32-bit side, with the libraries the 64-bit side has for
-# what the program does: printing (CUPS), the X11 driver's extensions, and OpenGL under DirectDraw.
+# The 32-bit program runs under Wine's 32-bit side, with the libraries that it only recommends
+# and the 64-bit side has: printing (CUPS) and the X11 driver's extensions.
 wine32_packages="wine32:i386 libcups2:i386 libxrender1:i386 libxrandr2:i386 libxcursor1:i386
-  libxi6:i386 libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386 libxxf86vm1:i386
-  libgl1:i386 libgl1-mesa-dri:i386"
+  libxi6:i386 libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386 libxxf86vm1:i386"
 play_packages="cmake ninja-build make g++ pkg-config
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   googletest libcairo2-dev fonts-dejavu-core fonts-sil-andika fonts-comfortaa

@@ -32,12 +32,11 @@ int CountTableEntries() {
                                   NULL) != 0)
         return -1;
     const BYTE* lpPeb = reinterpret_cast<const BYTE*>(pbi.PebBaseAddress);
-    // The table pointer's place in the PEB: 0xF8 in 64-bit processes, 0x94 in 32-bit ones. Wine
-    // gives the table's entries the same 64-bit layout in both.
+    // The table pointer's place in the PEB: 0xF8 in 64-bit processes, 0x94 in 32-bit ones.
     size_t nOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
     const GdiHandleEntry* lpTable =
         *reinterpret_cast<const GdiHandleEntry* const*>(lpPeb + nOffset);
-    if (lpTable == NULL)
+    if (lpTable == NULL || sizeof(void*) != 8)
         return -1;
     USHORT wPid = static_cast<USHORT>(GetCurrentProcessId());
     int n = 0;
