@@ -9,10 +9,14 @@ what=${1:-test}
 # and the 64-bit side has: printing (CUPS) and the X11 driver's extensions.
 wine32_packages="wine32:i386 libcups2:i386 libxrender1:i386 libxrandr2:i386 libxcursor1:i386
   libxi6:i386 libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386 libxxf86vm1:i386"
+# The fonts the program meets under Wine, as a plain install of Wine brings them: Wine's own
+# (System, Tahoma: dialog base units of 7 x 16, message boxes) and Liberation Sans, which stands
+# in for the "arial" faces of the About dialog with Arial's widths.
+wine_fonts="fonts-wine fonts-liberation"
 play_packages="cmake ninja-build make g++ pkg-config
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   googletest libcairo2-dev fonts-dejavu-core fonts-sil-andika fonts-comfortaa
-  wine wine64 $wine32_packages xvfb x11-utils imagemagick zip"
+  wine wine64 $wine32_packages $wine_fonts xvfb x11-utils imagemagick zip"
 test_packages="$play_packages clang libclang-rt-14-dev libbenchmark-dev
   fluidsynth fluid-soundfont-gm sox pulseaudio pulseaudio-utils
   cups cups-client cups-bsd printer-driver-cups-pdf ghostscript poppler-utils"
