@@ -1,6 +1,6 @@
 # Hearing the program: a test-only Wine audio driver whose MIDI output writes a log, the
 # end-to-end tests of the music and the sound effects, and the playback timing benchmark.
-# Included by windows.cmake after the other tests; 64-bit only, like them.
+# Included by windows.cmake after the other tests, for both images; the benchmark is 64-bit only.
 
 # The driver: mmdevapi loads "wine<name>.drv" for the name in HKCU\Software\Wine\Drivers\Audio,
 # so the file is winetwmidi.drv for the name "twmidi".
@@ -9,6 +9,11 @@ add_library(winetwmidi SHARED ${CMAKE_SOURCE_DIR}/tests/audio/midi_log_drv.cpp
 set_target_properties(winetwmidi PROPERTIES PREFIX "" SUFFIX ".drv" OUTPUT_NAME winetwmidi)
 target_link_libraries(winetwmidi PRIVATE winmm)
 target_link_options(winetwmidi PRIVATE ${TW_STATIC_LINK})
+if(TW_DIST_NAME STREQUAL "win32")
+    # The 32-bit exports keep their plain names (DriverProc, not _DriverProc@20), as the loader
+    # asks for them.
+    target_link_options(winetwmidi PRIVATE -Wl,--enable-stdcall-fixup)
+endif()
 tw_warnings(winetwmidi)
 
 # Recordings and the MIDI logs go to a folder that both Wine and the Unix recorder can name.
@@ -37,7 +42,11 @@ target_link_options(audio_tests PRIVATE ${TW_STATIC_LINK})
 add_dependencies(audio_tests winetwmidi dist tintwell3_trace)
 tw_warnings(audio_tests)
 gtest_discover_tests(audio_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    PROPERTIES TIMEOUT 180 LABELS e2e RUN_SERIAL TRUE)
+    TEST_PREFIX ${TW_TEST_PREFIX} PROPERTIES TIMEOUT 180 LABELS e2e RUN_SERIAL TRUE)
+
+if(NOT TW_DIST_NAME STREQUAL "win64")
+    return()
+endif()
 
 # Run by hand (tests/bench/midi_timing.sh): event times against the file, and the CPU cost.
 add_executable(midi_timing ${CMAKE_SOURCE_DIR}/tests/bench/midi_timing_win.cpp)

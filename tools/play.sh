@@ -33,7 +33,17 @@ winpath() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
 
 source tools/testenv.sh
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-    export WINEPREFIX=${WINEPREFIX:-$root/build/state/wineprefix-play}
+    # A prefix made before the 32-bit Wine was installed starts nothing, not even wineboot -u:
+    # ours is made anew, one of the user's own is only reported.
+    if [ -z "${WINEPREFIX:-}" ]; then
+        export WINEPREFIX=$root/build/state/wineprefix-play
+        if [ -d "$WINEPREFIX" ] && tw_prefix_lacks_32bit "$WINEPREFIX"; then
+            tw_log "remaking $WINEPREFIX, which was made without Wine's 32-bit side"
+            rm -rf "$WINEPREFIX"
+        fi
+    elif tw_prefix_lacks_32bit "$WINEPREFIX"; then
+        tw_log "$WINEPREFIX was made without Wine's 32-bit side; Wine may start nothing in it"
+    fi
     export WINEDEBUG=-all
     cd "$home" && exec wine ./tintwell3.exe
 fi

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Installs what is missing, builds both targets and runs every test: the host tests of the
-# portable code, then the unit and end-to-end tests of the Windows program under Wine.
+# portable code, then the unit and end-to-end tests of both Windows programs under Wine, the
+# 32-bit one under Wine's 32-bit side and the 64-bit one under its 64-bit side.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -25,5 +26,10 @@ trap 'tw_session_stop; tw_pulse_stop build/state; tw_cups_stop' EXIT
 tw_cups_start build/state/cups
 tw_pulse_start build/state
 tw_session_start build/state
-# A test that fails is run once more: Wine very rarely fails to start a process at all.
-ctest --test-dir build/win64 --output-on-failure -j2 --repeat until-pass:2
+# Both images in one run, so that the end-to-end tests of one never overlap the other's; each
+# test's name and label say which image it ran ("win32.", "win64."), and the label summary
+# counts them per image. A test that fails is run once more: Wine very rarely fails to start a
+# process at all.
+mkdir -p build/windows
+echo "subdirs(\"$root/build/win64\" \"$root/build/win32\")" >build/windows/CTestTestfile.cmake
+ctest --test-dir build/windows --output-on-failure -j2 --repeat until-pass:2

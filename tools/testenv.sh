@@ -4,10 +4,17 @@
 
 tw_log() { echo "[tintwell3] $*" >&2; }
 
+# True when the prefix lacks the 32-bit side that this machine's Wine has: a prefix made before
+# the 32-bit Wine was installed starts no program at all afterwards, 64-bit ones included.
+tw_prefix_lacks_32bit() {
+    [ -x /usr/lib/wine/wine ] && grep -qs '^#arch=win64' "$1/system.reg" &&
+        [ ! -f "$1/drive_c/windows/syswow64/kernel32.dll" ]
+}
+
 # Creates (once) a prepared prefix: a new one costs ~8 s, a copy ~0.3 s.
 tw_prefix_template() {
     local template=$1
-    [ -f "$template/.tw-ready" ] && return 0
+    [ -f "$template/.tw-ready" ] && ! tw_prefix_lacks_32bit "$template" && return 0
     rm -rf "$template"
     tw_log "preparing a Wine prefix (once)"
     (

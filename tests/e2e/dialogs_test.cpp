@@ -9,25 +9,12 @@ typedef std::vector<uint8_t> Bytes;
 
 // The program's own dialogs: top-level dialog windows of the process without a caption.
 std::vector<HWND> ProgramDialogs(DWORD dwProcessId) {
-    struct Search {
-        DWORD dwPid;
-        std::vector<HWND> found;
-    } search = {dwProcessId, {}};
-    EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            Search* lpSearch = reinterpret_cast<Search*>(lParam);
-            DWORD dwPid = 0;
-            GetWindowThreadProcessId(hWnd, &dwPid);
-            char szClass[16];
-            GetClassNameA(hWnd, szClass, sizeof(szClass));
-            if (dwPid == lpSearch->dwPid && IsWindowVisible(hWnd) &&
-                lstrcmpA(szClass, "#32770") == 0 && GetWindowTextLengthA(hWnd) == 0 &&
-                GetDlgItem(hWnd, 0xFFFF) == NULL)
-                lpSearch->found.push_back(hWnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    for (HWND hWnd : TopLevelWindows(dwProcessId))
+        if (IsWindowVisible(hWnd) && ClassOf(hWnd) == "#32770" && GetWindowTextLengthA(hWnd) == 0 &&
+            GetDlgItem(hWnd, 0xFFFF) == NULL)
+            found.push_back(hWnd);
+    return found;
 }
 
 // The dialog that has control id open, once there is one; null on time-out.

@@ -61,17 +61,36 @@ int CProgram::Start(const std::string& strWorkDir, const std::string& strExe) {
     return TRUE;
 }
 
+// A named function, not a lambda: on the 32-bit target the callback's calling convention is
+// not the C++ one.
+static BOOL CALLBACK AddTopLevel(HWND hWnd, LPARAM lParam) {
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+    return TRUE;
+}
+
+std::vector<HWND> TopLevelWindows(DWORD dwProcessId) {
+    std::vector<HWND> all, found;
+    EnumWindows(AddTopLevel, reinterpret_cast<LPARAM>(&all));
+    for (HWND hWnd : all) {
+        DWORD dwPid = 0;
+        GetWindowThreadProcessId(hWnd, &dwPid);
+        if (dwProcessId == 0 || dwPid == dwProcessId)
+            found.push_back(hWnd);
+    }
+    return found;
+}
+
+std::string ClassOf(HWND hWnd) {
+    char szClass[64] = "";
+    GetClassNameA(hWnd, szClass, sizeof(szClass));
+    return szClass;
+}
+
 std::vector<HWND> FindProgramWindows() {
     std::vector<HWND> windows;
-    EnumWindows(
-        [](HWND h, LPARAM lp) -> BOOL {
-            char szClass[32];
-            GetClassNameA(h, szClass, sizeof(szClass));
-            if (lstrcmpA(szClass, "TWELLWIN3") == 0)
-                ((std::vector<HWND>*)lp)->push_back(h);
-            return TRUE;
-        },
-        (LPARAM)&windows);
+    for (HWND hWnd : TopLevelWindows())
+        if (ClassOf(hWnd) == "TWELLWIN3")
+            windows.push_back(hWnd);
     return windows;
 }
 
@@ -256,33 +275,21 @@ int CountDifferences(const CScreen& screen, const CImage& image, int x, int y) {
 }
 
 ShownBox WaitForMessageBox(DWORD dwProcessId, DWORD dwTimeoutMs) {
-    struct Search {
-        DWORD dwPid;
-        HWND hFound;
-    } search = {dwProcessId, NULL};
+    HWND hFound = NULL;
     DWORD dwStart = GetTickCount();
     do {
-        EnumWindows(
-            [](HWND h, LPARAM lp) -> BOOL {
-                Search* s = (Search*)lp;
-                char szClass[16];
-                DWORD dwPid = 0;
-                GetWindowThreadProcessId(h, &dwPid);
-                GetClassNameA(h, szClass, sizeof(szClass));
-                if (dwPid == s->dwPid && lstrcmpA(szClass, "#32770") == 0 && IsWindowVisible(h) &&
-                    GetDlgItem(h, 0xFFFF) != NULL) {
-                    s->hFound = h;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            (LPARAM)&search);
-        if (search.hFound)
+        for (HWND hWnd : TopLevelWindows(dwProcessId))
+            if (ClassOf(hWnd) == "#32770" && IsWindowVisible(hWnd) &&
+                GetDlgItem(hWnd, 0xFFFF) != NULL) {
+                hFound = hWnd;
+                break;
+            }
+        if (hFound)
             break;
         Sleep(50);
     } while (GetTickCount() - dwStart < dwTimeoutMs);
     ShownBox box;
-    box.hDlg = search.hFound;
+    box.hDlg = hFound;
     if (box.hDlg != NULL) {
         char sz[1024];
         GetWindowTextA(box.hDlg, sz, sizeof(sz));

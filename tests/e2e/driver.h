@@ -39,6 +39,9 @@ class CProgram {
     HWND hWnd;
 };
 
+// The top-level windows of one process, or of every process for 0.
+std::vector<HWND> TopLevelWindows(DWORD dwProcessId = 0);
+std::string ClassOf(HWND hWnd);
 // Every TWELLWIN3 window of any process.
 std::vector<HWND> FindProgramWindows();
 

@@ -95,27 +95,13 @@ std::set<std::string> PdfFiles(const std::string& strDir) {
 // A top-level dialog of the process with a caption: the system's print dialog (the program's
 // own dialogs have none).
 HWND FindPrintDialog(DWORD dwProcessId) {
-    struct Search {
-        DWORD dwPid;
-        HWND hFound;
-    } search = {dwProcessId, NULL};
-    EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            Search* lpSearch = reinterpret_cast<Search*>(lParam);
-            DWORD dwPid = 0;
-            GetWindowThreadProcessId(hWnd, &dwPid);
-            char szClass[16], szTitle[64];
-            GetClassNameA(hWnd, szClass, sizeof(szClass));
-            if (dwPid == lpSearch->dwPid && IsWindowVisible(hWnd) &&
-                lstrcmpA(szClass, "#32770") == 0 && GetWindowTextA(hWnd, szTitle, 64) > 0 &&
-                GetDlgItem(hWnd, IDOK) != NULL) {
-                lpSearch->hFound = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.hFound;
+    for (HWND hWnd : TopLevelWindows(dwProcessId)) {
+        char szTitle[64];
+        if (IsWindowVisible(hWnd) && ClassOf(hWnd) == "#32770" &&
+            GetWindowTextA(hWnd, szTitle, 64) > 0 && GetDlgItem(hWnd, IDOK) != NULL)
+            return hWnd;
+    }
+    return NULL;
 }
 
 HWND WaitForPrintDialog(DWORD dwProcessId, DWORD dwTimeoutMs = 15000) {

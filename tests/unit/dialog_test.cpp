@@ -31,6 +31,12 @@ std::string ControlText(HWND hDlg, int id) {
     return sz;
 }
 
+// A plain function, not a lambda: the seam has the system's calling convention, which on the
+// 32-bit target is not the C++ one.
+HGLOBAL WINAPI NoGlobalMemory(UINT, SIZE_T) {
+    return NULL;
+}
+
 // The program's hidden main window owns the dialogs, as in the running program.
 class Dialogs : public testing::Test {
   protected:
@@ -56,13 +62,22 @@ class Dialogs : public testing::Test {
 TEST_F(Dialogs, InfoIsCentredTwicePixelsPerUnitAndBusyWhileOpen) {
     LONG lUnits = GetDialogBaseUnits();
     int bx = LOWORD(lUnits), by = HIWORD(lUnits);
-    // What the dialog manager makes of 180 table units with this system's base units.
-    int cx = (180 * 8 / bx) * bx / 4, cy = (180 * 16 / by) * by / 8;
+    // The template carries 180 table units as dialog units of these base units...
+    HGLOBAL hTemplate = BuildDialogTemplate(DLG_INFO);
+    ASSERT_NE(hTemplate, (HGLOBAL)NULL);
+    const DLGTEMPLATE* lpdt = static_cast<const DLGTEMPLATE*>(hTemplate);
+    EXPECT_EQ(lpdt->cx, 180 * 8 / bx);
+    EXPECT_EQ(lpdt->cy, 180 * 16 / by);
+    RECT rcUnits = {0, 0, lpdt->cx, lpdt->cy};
+    GlobalFree(hTemplate);
+    // ...which the dialog manager turns back into pixels its own way: the window has the size it
+    // gives, about two pixels a unit, and is centred.
     RECT rc = {};
     int bBusyInside = 0;
     CDialogScript script;
     script.Then([&](HWND hDlg) {
         rc = WindowRect(hDlg);
+        MapDialogRect(hDlg, &rcUnits);
         bBusyInside = bBusy;
         EXPECT_FALSE(IsWindowEnabled(hWndMain));
         EXPECT_EQ(GetWindow(hDlg, GW_OWNER), hWndMain);
@@ -72,8 +87,11 @@ TEST_F(Dialogs, InfoIsCentredTwicePixelsPerUnitAndBusyWhileOpen) {
     ASSERT_TRUE(script.Finished());
     EXPECT_EQ(bBusyInside, 1);
     EXPECT_EQ(bBusy, 0);
-    EXPECT_EQ(rc.right - rc.left, cx);
-    EXPECT_EQ(rc.bottom - rc.top, cy);
+    int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    EXPECT_EQ(cx, rcUnits.right);
+    EXPECT_EQ(cy, rcUnits.bottom);
+    EXPECT_NEAR(cx, 360, bx / 4 + 1);
+    EXPECT_NEAR(cy, 360, by / 8 + 1);
     EXPECT_EQ(rc.left, (800 - cx) / 2);
     EXPECT_EQ(rc.top, (600 - cy) / 2);
     if (bx == 8 && by == 16) {
@@ -206,7 +224,7 @@ TEST_F(Dialogs, FontSetsHoldSevenSizesOfTheirFace) {
 }
 
 TEST_F(Dialogs, WithoutMemoryForTheTemplateTheOwnerIsToldAndNothingOpens) {
-    Seam_GlobalAlloc = [](UINT, SIZE_T) -> HGLOBAL { return NULL; };
+    Seam_GlobalAlloc = NoGlobalMemory;
     CMsgBoxObserver observer;
     CDialogScript script(2000);
     EXPECT_EQ(RunInfo(), 0);
