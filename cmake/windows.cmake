@@ -154,3 +154,4 @@ add_executable(screen_bench ${CMAKE_SOURCE_DIR}/tests/bench_win/screen_bench.cpp
 target_link_libraries(screen_bench PRIVATE twapp twlog ${TW_STATIC_LINK})
 target_link_options(screen_bench PRIVATE ${TW_STATIC_LINK})
 include(cmake/audio.cmake OPTIONAL)
+include(cmake/monkey.cmake)
