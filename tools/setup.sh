@@ -11,7 +11,7 @@ play_packages="cmake ninja-build make g++ pkg-config
   wine wine64 xvfb x11-utils imagemagick zip"
 test_packages="$play_packages clang libclang-rt-14-dev libbenchmark-dev
   fluidsynth fluid-soundfont-gm sox pulseaudio pulseaudio-utils
-  cups cups-client cups-bsd printer-driver-cups-pdf ghostscript poppler-utils"
+  cups cups-client cups-bsd printer-driver-cups-pdf ghostscript poppler-utils xdotool"
 
 case $what in
 play) wanted=$play_packages ;;
