@@ -5,6 +5,7 @@
 #include "pages/page.h"
 #include "pages/sound.h"
 #include "shell/app.h"
+#include "shell/mainwnd.h"
 
 WindowFillHost::WindowFillHost() {
     LARGE_INTEGER li;
@@ -38,8 +39,12 @@ int WindowFillHost::PumpMessage() {
     MSG msg;
     if (!PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
         return 0;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    // Input is taken off the queue and dropped: a click or a key must not start anything
+    // in the middle of a fill, even when the system hands it to the disabled window.
+    if (!IsStaleInput(msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
     return 1;
 }
 

@@ -11,12 +11,12 @@ static void BeginLongOperation(HWND hWnd) {
     hCurCursor = hWaitCursor;
     SetCursor(hCurCursor);
     EnableWindow(hWnd, FALSE);
+    BeginWork();
 }
 
 // Drops the input made meanwhile and lets the shell choose the cursor for where the mouse is now.
 static void EndLongOperation(HWND hWnd) {
-    EnableWindow(hWnd, TRUE);
-    PurgeInput(hWnd);
+    EndWork(hWnd);
 }
 
 static void RefreshCursor(HWND hWnd) {
@@ -74,6 +74,8 @@ static LRESULT TurnPage(HWND hWnd, int nStep) {
     hdc = GetDC(hWnd);
     DrawPageTitle(hdc);
     ReleaseDC(hWnd, hdc);
+    // Clicks made while the page was changing were aimed at the page that went.
+    PurgeInput(hWnd);
     SetFocus(hWnd);
     return 0;
 }

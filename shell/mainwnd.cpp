@@ -13,6 +13,9 @@
 
 int nScreenMode = MODE_INTRO_FIRST;
 int bBusy = 0;
+int bWorking = 0;
+static int bCloseAsked = 0;
+static DWORD dwPurgedAt = 0;
 int idCurPalettePage = 2001;
 int nPaletteBase = 28;
 int idCurSwatch = 2008;
@@ -34,6 +37,16 @@ static LRESULT OnCreate() {
     return 0;
 }
 
+// Closing in the middle of a fill or a clear would free the page under it: the close waits
+// until the work is done (EndWork).
+static LRESULT OnClose(HWND hWnd) {
+    if (bWorking)
+        bCloseAsked = 1;
+    else
+        DestroyWindow(hWnd);
+    return 0;
+}
+
 LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
     case WM_CREATE:
@@ -48,8 +61,7 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         return OnPaint(hWnd);
     case WM_CLOSE:
-        DestroyWindow(hWnd);
-        return 0;
+        return OnClose(hWnd);
     case WM_ACTIVATEAPP:
         MusicCtl.OnActivateApp(wParam);
         return 0;
@@ -205,6 +217,7 @@ LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam) {
         return 1;
     case IDC_INFO:
         RunDialog(hWnd, DLG_INFO, InfoDlgProc, 0);
+        PurgeInput(hWnd);
         SetFocus(hWnd);
         return 1;
     case IDC_CLEAR:
@@ -236,4 +249,25 @@ void PurgeInput(HWND hWnd) {
         ;
     while (PeekMessageA(&msg, hWnd, 0x200, 0x209, PM_REMOVE))
         ;
+    dwPurgedAt = GetTickCount();
+}
+
+int IsStaleInput(const MSG& msg) {
+    int bInput = (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) ||
+                 (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST);
+    // Whatever the system does with input to a disabled window, none of it reaches the program
+    // while it works: the window's children and the keys that follow the focus included.
+    return bInput && (bWorking || static_cast<LONG>(msg.time - dwPurgedAt) < 0);
+}
+
+void BeginWork() { bWorking = 1; }
+
+void EndWork(HWND hWnd) {
+    bWorking = 0;
+    EnableWindow(hWnd, TRUE);
+    PurgeInput(hWnd);
+    if (bCloseAsked) {
+        bCloseAsked = 0;
+        PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    }
 }

@@ -30,6 +30,8 @@ enum {
 
 extern int nScreenMode;
 extern int bBusy;
+// Set while a fill, a clear or a print job runs on the window thread (BeginWork, EndWork).
+extern int bWorking;
 extern int idCurPalettePage;
 extern int nPaletteBase;
 extern int idCurSwatch;
@@ -47,5 +49,16 @@ LRESULT UpdateCursor(LPARAM lParam);
 // Spins, without handling messages, until GetTickCount has moved on by nMs.
 void WaitMs(DWORD nMs);
 
-// Throws away the keyboard and mouse messages queued for hWnd (input made while it was busy).
+// Throws away the keyboard and mouse messages queued for hWnd (input made while it was busy);
+// what was made before now and arrives later is thrown away too (IsStaleInput).
 void PurgeInput(HWND hWnd);
+
+// Keyboard and mouse input that must never be acted on: all of it while the program works, and
+// afterwards whatever was made before the last purge. Every message loop of the program asks.
+int IsStaleInput(const MSG& msg);
+
+// Brackets a fill, a clear or a print job: while it runs, input is dropped as it comes, a paint
+// leaves the window disabled, and a close request waits. EndWork enables the window, purges
+// the input and makes the close asked for meanwhile.
+void BeginWork();
+void EndWork(HWND hWnd);

@@ -61,9 +61,13 @@ static void DrawColouringScreen(HWND hWnd, HDC hdcScreen) {
         DrawPage(offscreen.Hdc());
         DrawPageTitle(offscreen.Hdc());
         offscreen.BlitTo(hdcScreen, 0, 0);
-        EnableWindow(hWndMain, TRUE);
-        PurgeInput(hWndMain);
-        SetFocus(hWnd);
+        // A paint in the middle of a fill, a print or a dialog leaves the window disabled:
+        // whatever runs enables it when it is done.
+        if (!bWorking && !bBusy) {
+            EnableWindow(hWndMain, TRUE);
+            PurgeInput(hWndMain);
+            SetFocus(hWnd);
+        }
     }
 }
 

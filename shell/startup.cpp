@@ -76,6 +76,8 @@ int InitInstance(HINSTANCE hInstance, int nCmdShow) {
 int RunMessageLoop() {
     MSG msg;
     while (GetMessageA(&msg, NULL, 0, 0)) {
+        if (IsStaleInput(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

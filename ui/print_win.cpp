@@ -32,6 +32,8 @@ HDC GetPrinterDC(HWND hWnd) {
 BOOL CALLBACK PrintAbortProc(HDC, int) {
     MSG msg;
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+        if (IsStaleInput(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -57,6 +59,8 @@ void PrintPage(HINSTANCE, HWND hWnd) {
     bBusy = 1;
     HDC hdcPrn = GetPrinterDC(hWnd);
     if (hdcPrn == NULL) {
+        // Clicks that reached the window behind the dialog do nothing afterwards.
+        PurgeInput(hWnd);
         bBusy = 0;
         return;
     }
@@ -67,12 +71,12 @@ void PrintPage(HINSTANCE, HWND hWnd) {
     hCurCursor = hWaitCursor;
     SetCursor(hCurCursor);
     EnableWindow(hWnd, FALSE);
+    BeginWork();
     SetAbortProc(hdcPrn, PrintAbortProc);
     PrintJob(hdcPrn, xPage, yPage);
-    EnableWindow(hWnd, TRUE);
 
     // Keys and clicks made while printing do nothing; the mouse move sets the cursor again.
-    PurgeInput(hWnd);
+    EndWork(hWnd);
     GetCursorPos(&ptMouse);
     PostMessageA(hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(ptMouse.x, ptMouse.y));
     DeleteDC(hdcPrn);
