@@ -55,13 +55,14 @@ void Finding(const char* lpszFormat, ...) {
     figures.findings.push_back(sz);
 }
 
+// Wine tells another process's private memory only as its page file usage.
 SIZE_T PrivateBytesOf(HANDLE hProcess) {
     PROCESS_MEMORY_COUNTERS_EX pmc = {};
     pmc.cb = sizeof(pmc);
     if (!GetProcessMemoryInfo(hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc),
                               sizeof(pmc)))
         return 0;
-    return pmc.PrivateUsage;
+    return pmc.PrivateUsage != 0 ? pmc.PrivateUsage : pmc.PagefileUsage;
 }
 
 // A page file as the program's reader takes it, with the positions of its outline pixels.
@@ -155,6 +156,7 @@ class CMonkey {
     void Watch();
     void SampleResources();
     void ClickSomewhere();
+    void ClickAt(int x, int y);
     void ClickIn(HWND hWnd);
     void PressSomeKey();
     void Quit();
@@ -236,14 +238,21 @@ void CMonkey::SampleResources() {
     }
 }
 
+// Half the time through the X server, as a real mouse does it, half through SendInput.
+void CMonkey::ClickAt(int x, int y) {
+    if (Chance(50))
+        XInput(XClickAt(x, y));
+    else
+        Click(x, y);
+    figures.nClicks++;
+}
+
 void CMonkey::ClickIn(HWND hWnd) {
     RECT rc;
     GetWindowRect(hWnd, &rc);
     int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
-    if (cx <= 0 || cy <= 0)
-        return;
-    Click(rc.left + Below(cx), rc.top + Below(cy));
-    figures.nClicks++;
+    if (cx > 0 && cy > 0)
+        ClickAt(rc.left + Below(cx), rc.top + Below(cy));
 }
 
 // Anywhere on the screen, on the page, on a button, or in a dialog that is up.
@@ -271,11 +280,9 @@ void CMonkey::ClickSomewhere() {
     }
     int nWhere = Below(100);
     if (nWhere < 40) {
-        Click(Below(800), Below(600));
-        figures.nClicks++;
+        ClickAt(Below(800), Below(600));
     } else if (nWhere < 65) {
-        Click(70 + Below(660), 70 + Below(460));
-        figures.nClicks++;
+        ClickAt(70 + Below(660), 70 + Below(460));
     } else {
         std::vector<HWND> buttons = ChildrenOf(hWnd);
         if (buttons.empty())
@@ -289,17 +296,28 @@ void CMonkey::ClickSomewhere() {
 }
 
 void CMonkey::PressSomeKey() {
-    static const WORD vkOthers[] = {VK_SPACE, VK_RETURN, VK_ESCAPE, VK_PRIOR, VK_NEXT,
-                                    VK_UP,    VK_DOWN,   VK_LEFT,   VK_RIGHT};
+    static const struct {
+        WORD vk;
+        const char* lpszX; // the X name, for xdotool
+    } others[] = {{VK_SPACE, "space"}, {VK_RETURN, "Return"}, {VK_ESCAPE, "Escape"},
+                  {VK_PRIOR, "Prior"}, {VK_NEXT, "Next"},     {VK_UP, "Up"},
+                  {VK_DOWN, "Down"},   {VK_LEFT, "Left"},     {VK_RIGHT, "Right"}};
     WORD vk;
+    std::string strX;
     if (Chance(50)) {
         vk = static_cast<WORD>('A' + Below(26));
         if (vk == 'Q' && !Chance(5))
             vk = 'C';
+        strX = std::string(1, static_cast<char>(vk - 'A' + 'a'));
     } else {
-        vk = vkOthers[Below(sizeof(vkOthers) / sizeof(vkOthers[0]))];
+        int i = Below(sizeof(others) / sizeof(others[0]));
+        vk = others[i].vk;
+        strX = others[i].lpszX;
     }
-    PressKey(vk);
+    if (Chance(50))
+        XInput("key --delay 0 " + strX);
+    else
+        PressKey(vk);
     figures.nKeys++;
 }
 
@@ -324,7 +342,23 @@ void CMonkey::Quit() {
         Finding("the program did not quit");
 }
 
+// The PDFs in the session's print queue's folder.
+std::set<std::string> PrintedFiles() {
+    std::set<std::string> names;
+    std::string strDir = WinePath(Env("TW_CUPS_OUT"));
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = FindFirstFileA((strDir + "\\*.pdf").c_str(), &fd);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.insert(strDir + "\\" + fd.cFileName);
+    while (FindNextFileA(hFind, &fd));
+    FindClose(hFind);
+    return names;
+}
+
 int CMonkey::Run() {
+    std::set<std::string> printedBefore = PrintedFiles();
     strDir = MakeWorkDir();
     DWORD dwStart = GetTickCount();
     if (!StartProgram())
@@ -358,6 +392,11 @@ int CMonkey::Run() {
            figures.nGdiPeak, figures.cbMemoryPeak / 1048576.0, figures.nPagesChecked,
            static_cast<int>(figures.findings.size()));
     delete lpProgram;
+    int nPrinted = 0;
+    for (const std::string& str : PrintedFiles())
+        if (!printedBefore.count(str))
+            nPrinted += DeleteFileA(str.c_str()) != 0;
+    printf("%d printed sheets came out (and were deleted)\n", nPrinted);
     return figures.findings.empty();
 }
 
