@@ -167,4 +167,7 @@ if(TW_DIST_NAME STREQUAL "win64")
 
     # What a parent installs, end to end: once, not once per image.
     include(tests/install/install.cmake)
+
+    # The monkey counts the program's GDI objects, which Wine keeps from a 32-bit process.
+    include(cmake/monkey.cmake)
 endif()

@@ -1,6 +1,7 @@
 // The end-to-end driver's process, input and screen helpers.
 #include "e2e/driver.h"
 #include <stdio.h>
+#include <stdlib.h>
 
 std::string ProgramPath() {
     return std::string(TW_DIST_DIR) + "\\tintwell3.exe";
@@ -176,6 +177,56 @@ void Settle(DWORD dwMs) {
     Sleep(dwMs);
 }
 
+int XInput(const std::string& strActions) {
+    return RunUnix("xdotool " + strActions, 10000) == 0;
+}
+
+std::string XClickAt(int x, int y) {
+    return "mousemove " + std::to_string(x) + " " + std::to_string(y) + " click --delay 0 1 ";
+}
+
+std::string WinePath(const std::string& strUnix) {
+    std::string str = "Z:" + strUnix;
+    for (char& ch : str)
+        if (ch == '/')
+            ch = '\\';
+    return str;
+}
+
+std::string Env(const char* lpszName) {
+    char sz[1024];
+    DWORD cch = GetEnvironmentVariableA(lpszName, sz, sizeof(sz));
+    return cch > 0 && cch < sizeof(sz) ? sz : "";
+}
+
+// Wine cannot wait on a Unix process, so the command leaves a file behind when it is done.
+int RunUnix(const std::string& strCommand, DWORD dwTimeoutMs) {
+    static int nRun = 0;
+    std::string strDone = "/tmp/tw3-unix-" + std::to_string(GetCurrentProcessId()) + "-" +
+                          std::to_string(GetTickCount()) + "-" + std::to_string(++nRun);
+    std::string strLine = "Z:\\bin\\sh -c \"(" + strCommand + "); echo $? > " + strDone +
+                          ".tmp; mv " + strDone + ".tmp " + strDone + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    std::vector<char> line(strLine.begin(), strLine.end());
+    line.push_back(0);
+    if (!CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+        return -1;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    std::string strDoneWin = WinePath(strDone);
+    DWORD dwStart = GetTickCount();
+    while (!FileExists(strDoneWin)) {
+        if (GetTickCount() - dwStart > dwTimeoutMs)
+            return -1;
+        Sleep(5);
+    }
+    std::vector<uint8_t> status = ReadFileBytes(strDoneWin);
+    DeleteFileA(strDoneWin.c_str());
+    return atoi(std::string(status.begin(), status.end()).c_str());
+}
+
 // A 32-bit DIB description whose rows run top-down, in screen order.
 static BITMAPINFO TopDown32(int cx, int cy) {
     BITMAPINFO bmi = {};
@@ -306,6 +357,26 @@ void AnswerMessageBox(const ShownBox& box, int idButton) {
     DWORD dwStart = GetTickCount();
     while (IsWindow(box.hDlg) && GetTickCount() - dwStart < 3000)
         Sleep(20);
+}
+
+// A top-level dialog of the process with a caption: the system's print dialog (the program's
+// own dialogs have none).
+HWND FindPrintDialog(DWORD dwProcessId) {
+    for (HWND hWnd : TopLevelWindows(dwProcessId)) {
+        char szTitle[64];
+        if (IsWindowVisible(hWnd) && ClassOf(hWnd) == "#32770" &&
+            GetWindowTextA(hWnd, szTitle, 64) > 0 && GetDlgItem(hWnd, IDOK) != NULL)
+            return hWnd;
+    }
+    return NULL;
+}
+
+HWND WaitForPrintDialog(DWORD dwProcessId, DWORD dwTimeoutMs) {
+    DWORD dwStart = GetTickCount();
+    HWND hDlg;
+    while ((hDlg = FindPrintDialog(dwProcessId)) == NULL && GetTickCount() - dwStart < dwTimeoutMs)
+        Sleep(100);
+    return hDlg;
 }
 
 // Reads a 660 x 460 page file: colour indexes (row 0 at the top; 1-bit pages as outline and blank)
@@ -450,13 +521,19 @@ POINT OutlinePixel(const std::vector<uint8_t>& page) {
     return POINT{-1, -1};
 }
 
-int WaitForFillToEnd(HWND hWnd, DWORD dwTimeoutMs) {
+int WaitForBusy(HWND hWnd, DWORD dwTimeoutMs) {
     DWORD dwStart = GetTickCount();
     int bSeenBusy = FALSE;
-    while (GetTickCount() - dwStart < 1500 && !bSeenBusy) {
+    while (GetTickCount() - dwStart < dwTimeoutMs && !bSeenBusy) {
         bSeenBusy = !IsWindowEnabled(hWnd);
         Sleep(5);
     }
+    return bSeenBusy;
+}
+
+int WaitForFillToEnd(HWND hWnd, DWORD dwTimeoutMs) {
+    DWORD dwStart = GetTickCount();
+    int bSeenBusy = WaitForBusy(hWnd);
     while (bSeenBusy && !IsWindowEnabled(hWnd) && GetTickCount() - dwStart < dwTimeoutMs)
         Sleep(20);
     Settle(200);

@@ -10,6 +10,13 @@
 #include "support/file_bytes.h"
 #include "support/reference_fill.h"
 
+// The Wine name of a Unix path, and an environment variable ("" when unset).
+std::string WinePath(const std::string& strUnix);
+std::string Env(const char* lpszName);
+// Runs a shell command (no double quotes) on the Unix side and waits for it; its exit status,
+// or -1 on time-out.
+int RunUnix(const std::string& strCommand, DWORD dwTimeoutMs);
+
 // A fresh working directory holding the shipped data files, except those named in lpszOmit.
 std::string MakeWorkDir(const std::vector<std::string>& omit = {});
 std::string PathIn(const std::string& strDir, const std::string& strName);
@@ -50,6 +57,11 @@ void MoveMouse(int x, int y);
 void Click(int x, int y);
 void PressKey(WORD vk);
 void PressKeyWith(WORD vkModifier, WORD vk);
+// Input through the X server, the road a real mouse and keyboard take to a program under
+// Wine: unlike SendInput, it reaches a disabled window. The actions are xdotool's, all made
+// in one go ("mousemove 100 200 click 1 key q"). TRUE when xdotool ran.
+int XInput(const std::string& strActions);
+std::string XClickAt(int x, int y);
 // Lets the program handle what it has been sent.
 void Settle(DWORD dwMs = 300);
 
@@ -89,6 +101,11 @@ ShownBox WaitForMessageBox(DWORD dwProcessId, DWORD dwTimeoutMs = 5000);
 // Presses a button of the box (IDOK, IDCANCEL, IDRETRY ...).
 void AnswerMessageBox(const ShownBox& box, int idButton);
 
+// The system's print dialog of the process (the program's own dialogs have no caption); null
+// when none is up, or when none came up within the time.
+HWND FindPrintDialog(DWORD dwProcessId);
+HWND WaitForPrintDialog(DWORD dwProcessId, DWORD dwTimeoutMs = 15000);
+
 // The pixels of a 660 x 460 page file as the screen shows them with the program palette:
 // outline black, blank (239, 239, 239); row 0 is the top. Empty when the file cannot be read.
 std::vector<uint32_t> ExpectedPagePixels(const std::string& strPageFile);
@@ -110,5 +127,7 @@ POINT OutlinePixel(const std::vector<uint8_t>& page);
 // Waits until the window has been busy (disabled) and is enabled again: a fill or a clear.
 // Returns TRUE when the window was seen disabled.
 int WaitForFillToEnd(HWND hWnd, DWORD dwTimeoutMs = 30000);
+// Waits until the window is disabled: a fill, a clear or a print has begun.
+int WaitForBusy(HWND hWnd, DWORD dwTimeoutMs = 1500);
 void MouseDown(int x, int y);
 void MouseUp(int x, int y);

@@ -37,48 +37,6 @@ bool Near(uint32_t a, uint32_t b, int nTolerance) {
     return true;
 }
 
-std::string WinePath(const std::string& strUnix) {
-    std::string str = "Z:" + strUnix;
-    for (char& ch : str)
-        if (ch == '/')
-            ch = '\\';
-    return str;
-}
-
-std::string Env(const char* lpszName) {
-    char sz[1024];
-    DWORD cch = GetEnvironmentVariableA(lpszName, sz, sizeof(sz));
-    return cch > 0 && cch < sizeof(sz) ? sz : "";
-}
-
-// Runs a shell command (no double quotes) on the Unix side. Wine cannot wait on a Unix
-// process, so the command leaves a file behind when it is done; returns its exit status, or
-// -1 on time-out.
-int RunUnix(const std::string& strCommand, DWORD dwTimeoutMs) {
-    static int nRun = 0;
-    std::string strDone = Env("TW_CUPS_STATE") + "/unix-" + std::to_string(GetCurrentProcessId()) +
-                          "-" + std::to_string(++nRun);
-    std::string strLine = "Z:\\bin\\sh -c \"(" + strCommand + "); echo $? > " + strDone +
-                          ".tmp; mv " + strDone + ".tmp " + strDone + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    std::vector<char> line(strLine.begin(), strLine.end());
-    line.push_back(0);
-    if (!CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
-        return -1;
-    std::string strDoneWin = WinePath(strDone);
-    DWORD dwStart = GetTickCount();
-    while (!FileExists(strDoneWin)) {
-        if (GetTickCount() - dwStart > dwTimeoutMs)
-            return -1;
-        Sleep(100);
-    }
-    std::vector<uint8_t> status = ReadFileBytes(strDoneWin);
-    DeleteFileA(strDoneWin.c_str());
-    return atoi(std::string(status.begin(), status.end()).c_str());
-}
-
 std::set<std::string> PdfFiles(const std::string& strDir) {
     std::set<std::string> names;
     WIN32_FIND_DATAA fd;
@@ -90,26 +48,6 @@ std::set<std::string> PdfFiles(const std::string& strDir) {
     while (FindNextFileA(hFind, &fd));
     FindClose(hFind);
     return names;
-}
-
-// A top-level dialog of the process with a caption: the system's print dialog (the program's
-// own dialogs have none).
-HWND FindPrintDialog(DWORD dwProcessId) {
-    for (HWND hWnd : TopLevelWindows(dwProcessId)) {
-        char szTitle[64];
-        if (IsWindowVisible(hWnd) && ClassOf(hWnd) == "#32770" &&
-            GetWindowTextA(hWnd, szTitle, 64) > 0 && GetDlgItem(hWnd, IDOK) != NULL)
-            return hWnd;
-    }
-    return NULL;
-}
-
-HWND WaitForPrintDialog(DWORD dwProcessId, DWORD dwTimeoutMs = 15000) {
-    DWORD dwStart = GetTickCount();
-    HWND hDlg;
-    while ((hDlg = FindPrintDialog(dwProcessId)) == NULL && GetTickCount() - dwStart < dwTimeoutMs)
-        Sleep(100);
-    return hDlg;
 }
 
 // The default printer as the program sees it: printable size, margins and resolution.

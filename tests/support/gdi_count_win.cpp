@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <winternl.h>
 
+#include <vector>
+
 namespace {
 
 // One entry of the GDI handle table that the PEB points to; Type 0 is a free entry.
@@ -24,25 +26,29 @@ static_assert(sizeof(GdiHandleEntry) == 24, "GDI handle table entry");
 const int GDI_TABLE_ENTRIES = 0x10000;
 const UCHAR GDI_TYPE_REGION = 0x04;
 
-int CountTableEntries() {
+// Read through ReadProcessMemory, so that the same walk serves this process and the program
+// under test.
+int CountTableEntries(HANDLE hProcess) {
     // The PEB's address from the system rather than through the TEB: g++ 12 warns wrongly on
     // the segment read that NtCurrentTeb inlines.
     PROCESS_BASIC_INFORMATION pbi = {};
-    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &pbi, sizeof(pbi),
-                                  NULL) != 0)
+    if (sizeof(void*) != 8 ||
+        NtQueryInformationProcess(hProcess, ProcessBasicInformation, &pbi, sizeof(pbi), NULL) != 0)
         return -1;
+    // The table pointer's place in the PEB of a 64-bit process.
     const BYTE* lpPeb = reinterpret_cast<const BYTE*>(pbi.PebBaseAddress);
-    // The table pointer's place in the PEB: 0xF8 in 64-bit processes, 0x94 in 32-bit ones.
-    size_t nOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
-    const GdiHandleEntry* lpTable =
-        *reinterpret_cast<const GdiHandleEntry* const*>(lpPeb + nOffset);
-    if (lpTable == NULL || sizeof(void*) != 8)
+    const GdiHandleEntry* lpTable = NULL;
+    if (!ReadProcessMemory(hProcess, lpPeb + 0xF8, &lpTable, sizeof(lpTable), NULL) ||
+        lpTable == NULL)
         return -1;
-    USHORT wPid = static_cast<USHORT>(GetCurrentProcessId());
+    std::vector<GdiHandleEntry> table(GDI_TABLE_ENTRIES);
+    if (!ReadProcessMemory(hProcess, lpTable, table.data(), table.size() * sizeof(table[0]), NULL))
+        return -1;
+    USHORT wPid = static_cast<USHORT>(pbi.UniqueProcessId);
     int n = 0;
-    for (int i = 0; i < GDI_TABLE_ENTRIES; i++)
-        if (lpTable[i].Type != 0 && lpTable[i].Type != GDI_TYPE_REGION &&
-            (lpTable[i].ProcessId == 0 || lpTable[i].ProcessId == wPid))
+    for (const GdiHandleEntry& entry : table)
+        if (entry.Type != 0 && entry.Type != GDI_TYPE_REGION &&
+            (entry.ProcessId == 0 || entry.ProcessId == wPid))
             n++;
     return n;
 }
@@ -50,8 +56,12 @@ int CountTableEntries() {
 } // namespace
 
 int CountGdiObjects() {
-    DWORD dwCount = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    return CountGdiObjectsOf(GetCurrentProcess());
+}
+
+int CountGdiObjectsOf(HANDLE hProcess) {
+    DWORD dwCount = GetGuiResources(hProcess, GR_GDIOBJECTS);
     if (dwCount != 0)
         return static_cast<int>(dwCount);
-    return CountTableEntries();
+    return CountTableEntries(hProcess);
 }
