@@ -49,14 +49,14 @@ if(NOT TW_DIST_NAME STREQUAL "win64")
 endif()
 
 # Run by hand (tests/bench/midi_timing.sh): event times against the file, and the CPU cost.
-add_executable(midi_timing ${CMAKE_SOURCE_DIR}/tests/bench/midi_timing_win.cpp)
+add_executable(midi_timing EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tests/bench/midi_timing_win.cpp)
 target_link_libraries(midi_timing PRIVATE twaudiosupport ${TW_STATIC_LINK})
 target_link_options(midi_timing PRIVATE ${TW_STATIC_LINK})
 add_dependencies(midi_timing winetwmidi dist)
 tw_warnings(midi_timing)
 
 # Its companion: a bare 1 ms periodic timer, the floor under the music's CPU cost.
-add_executable(bare_timer ${CMAKE_SOURCE_DIR}/tests/bench/bare_timer_win.cpp)
+add_executable(bare_timer EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tests/bench/bare_timer_win.cpp)
 target_link_libraries(bare_timer PRIVATE winmm ${TW_STATIC_LINK})
 target_link_options(bare_timer PRIVATE ${TW_STATIC_LINK})
 tw_warnings(bare_timer)

@@ -12,3 +12,13 @@ function(tw_core_library)
         add_library(twcore INTERFACE)
     endif()
 endfunction()
+
+# Test code and GoogleTest itself: -O1 builds them in about half the time of -O3, and they spend
+# their time in the code under test or waiting on the program.
+function(tw_light_test_builds)
+    foreach(t gtest gmock gtest_main gmock_main ${ARGN})
+        if(TARGET ${t})
+            target_compile_options(${t} PRIVATE -O1)
+        endif()
+    endforeach()
+endfunction()

@@ -3,6 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+cmake --build build/win64 --target screen_bench >/dev/null
 source tools/testenv.sh
 export TW_KEEPER_EXE=$root/build/win64/twkeeper.exe
 trap tw_session_stop EXIT

@@ -2,34 +2,61 @@
 # Installs what is missing, builds both targets and runs every test: the host tests of the
 # portable code, then the unit and end-to-end tests of both Windows programs under Wine, the
 # 32-bit one under Wine's 32-bit side and the 64-bit one under its 64-bit side.
+# TW_SKIP_BUILD=1 runs the tests of the last build as they are.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-bash tools/setup.sh test
-bash tools/build.sh
+if [ -z "${TW_SKIP_BUILD:-}" ]; then
+    bash tools/setup.sh test
+    bash tools/build.sh
+fi
 
 if [ -f build/host/CTestTestfile.cmake ]; then
     ctest --test-dir build/host --output-on-failure -j2
 fi
 
-# The parsers of untrusted files, fuzzed with sanitizers for a bounded time.
-bash tools/run-fuzzers.sh "${TW_FUZZ_SECONDS:-30}"
+# The parsers of untrusted files, fuzzed with sanitizers for a bounded time (longer by hand:
+# `bash tools/run-fuzzers.sh 600`).
+bash tools/run-fuzzers.sh "${TW_FUZZ_SECONDS:-10}"
 
-# The Wine session's printer (a private CUPS server with a PDF queue) and sound card (a private
-# PulseAudio server with a null sink) must be up before Wine starts, or it does not see them.
+# Each image's tests run in a session of their own, side by side: a private X display, Wine
+# prefix, printer (a CUPS server with a PDF queue) and sound card (a PulseAudio server with a
+# null sink). The printer and the sound card must be up before Wine starts, or it does not see
+# them. Both sessions copy one prepared prefix, made here once before they start.
 source tools/testenv.sh
 source tools/cups.sh
 source tools/pulse.sh
 export TW_KEEPER_EXE=$root/build/win64/twkeeper.exe
-trap 'tw_session_stop; tw_pulse_stop build/state; tw_cups_stop' EXIT
-tw_cups_start build/state/cups
-tw_pulse_start build/state
-tw_session_start build/state
-# Both images in one run, so that the end-to-end tests of one never overlap the other's; each
-# test's name and label say which image it ran ("win32.", "win64."), and the label summary
-# counts them per image. A test that fails is run once more: Wine very rarely fails to start a
-# process at all.
-mkdir -p build/windows
-echo "subdirs(\"$root/build/win64\" \"$root/build/win32\")" >build/windows/CTestTestfile.cmake
-ctest --test-dir build/windows --output-on-failure -j2 --repeat until-pass:2
+export TW_PREFIX_TEMPLATE=$root/build/state/wineprefix-template
+mkdir -p build/state
+tw_prefix_template "$TW_PREFIX_TEMPLATE"
+
+# One image's tests, named and labelled by image ("win32.", "win64."). A test that fails is run
+# once more: Wine very rarely fails to start a process at all. TW_CTEST_ARGS adds ctest
+# arguments, e.g. "-R Colouring" while working on the colouring tests.
+run_image() {
+    local name=$1 state=$root/build/state-$1
+    (
+        trap 'tw_session_stop; tw_pulse_stop "$state"; tw_cups_stop' EXIT
+        tw_cups_start "$state/cups" && tw_pulse_start "$state" && tw_session_start "$state" &&
+            ctest --test-dir "build/$name" --output-on-failure -j2 --repeat until-pass:2 ${TW_CTEST_ARGS:-}
+    ) >"build/ctest-$name.log" 2>&1
+}
+started=$(date +%s)
+run_image win32 &
+pid32=$!
+run_image win64 &
+pid64=$!
+status=0
+wait $pid32 || status=1
+wait $pid64 || status=1
+for name in win32 win64; do
+    echo "==== the $name image's tests"
+    cat "build/ctest-$name.log"
+done
+echo "Windows tests of both images: $(($(date +%s) - started)) s"
+if [ -f ../shared/tools/test-ratio ]; then
+    bash ../shared/tools/test-ratio .
+fi
+exit $status

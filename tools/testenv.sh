@@ -35,7 +35,8 @@ tw_session_start() {
     state=$(cd "$state" && pwd)
     # A display number nobody uses.
     local n
-    for n in $(seq $((100 + $$ % 400)) 599); do
+    # $BASHPID, not $$: sessions started side by side from subshells of one script must differ.
+    for n in $(seq $((100 + BASHPID % 400)) 599); do
         if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then break; fi
     done
     Xvfb :$n -screen 0 800x600x24 -nolisten tcp -ac >/dev/null 2>&1 &
@@ -50,15 +51,17 @@ tw_session_start() {
 
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
-    tw_prefix_template "$state/wineprefix-template"
-    export WINEPREFIX=$state/wineprefix.$$
+    # Sessions side by side share one template (TW_PREFIX_TEMPLATE), prepared before they start.
+    local template=${TW_PREFIX_TEMPLATE:-$state/wineprefix-template}
+    tw_prefix_template "$template"
+    export WINEPREFIX=$state/wineprefix.$BASHPID
     rm -rf "$WINEPREFIX"
-    cp -a "$state/wineprefix-template" "$WINEPREFIX"
+    cp -a "$template" "$WINEPREFIX"
     wineserver -p
     # Wine's service processes inherit the first process's stdio: give them nothing to hold open.
     wine cmd /c exit </dev/null >/dev/null 2>&1
     if [ -n "${TW_KEEPER_EXE:-}" ] && [ -f "$TW_KEEPER_EXE" ]; then
-        local ready=$state/keeper-ready.$$
+        local ready=$state/keeper-ready.$BASHPID
         rm -f "$ready"
         wine "$TW_KEEPER_EXE" "Z:$(echo "$ready" | sed 's|/|\\|g')" </dev/null >/dev/null 2>&1 &
         TW_KEEPER_PID=$!

@@ -62,5 +62,6 @@ measure() {
         esac
     done
 }
+cmake --build "$build" --target midi_timing bare_timer >/dev/null
 wine "$build/midi_timing.exe" "$seconds" ${3:+"$(winepath -w "$3")"} | measure tintwell3.exe
 wine "$build/bare_timer.exe" "$seconds" | measure bare_timer.exe
