@@ -45,25 +45,7 @@ namespace {
 
 TEST_F(Book, AChildColoursTurnsPagesQuitsAndComesBack) {
     ASSERT_TRUE(program.Start(strDir));
-    HWND hWnd = program.WaitForWindow();
-    ASSERT_NE(hWnd, (HWND)NULL);
-    char szTitle[64];
-    GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
-    EXPECT_STREQ(szTitle, "Tintwell 3");
-    RECT rc;
-    GetWindowRect(hWnd, &rc);
-    EXPECT_TRUE(rc.left == 0 && rc.top == 0 && rc.right == 800 && rc.bottom == 600);
-    LONG lStyle = GetWindowLongA(hWnd, GWL_STYLE);
-    EXPECT_TRUE(lStyle & WS_POPUP);
-    EXPECT_FALSE(lStyle & (WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_CHILD));
-    // The X side, where a window manager might add a frame or move it: neither.
-    std::string strXid = std::to_string((uintptr_t)GetPropA(hWnd, "__wine_x11_whole_window"));
-    EXPECT_EQ(RunUnix("xwininfo -id " + strXid +
-                          " | tr -s ' ' | grep -c -e 'Absolute upper-left "
-                          "[XY]: 0$' -e 'Width: 800$' -e 'Height: 600$' -e IsViewable | grep -qx 5",
-                      10000),
-              0)
-        << "the X window " << strXid << " is not full screen";
+    ASSERT_NE(program.WaitForWindow(), (HWND)NULL);
     {
         SCOPED_TRACE("the intro screen");
         CScreen screen;
@@ -125,28 +107,53 @@ TEST_F(Book, AChildColoursTurnsPagesQuitsAndComesBack) {
     CProgram again;
     ASSERT_TRUE(again.StartColouring(strDir));
     EXPECT_EQ(WaitForPage(coloured), 0) << "the colouring did not survive the restart";
-    // One instance only: a second start brings back the first, even minimised and disabled.
-    ShowWindow(again.Window(), SW_MINIMIZE);
-    EnableWindow(again.Window(), FALSE);
-    CProgram second;
-    ASSERT_TRUE(second.Start(strDir));
-    DWORD dwCode = 1234;
-    ASSERT_TRUE(second.WaitExit(5000, &dwCode));
-    EXPECT_EQ(dwCode, 0u);
-    EXPECT_TRUE(PollFor(
-        2000, 20, [&] { return !IsIconic(again.Window()) && IsWindowEnabled(again.Window()); }));
-    EXPECT_EQ(GetForegroundWindow(), again.Window());
-    EXPECT_EQ(FindProgramWindows().size(), 1u);
     PressKey('C');
     EXPECT_TRUE(WaitForFillToEnd(again.Window()));
     EXPECT_EQ(WaitForPage(ExpectedPagePixels(PathIn(TW_DIST_DIR, "BAT.TW3"))), 0);
     PressKey('C'); // already clear: no wave
     EXPECT_FALSE(WaitForBusy(again.Window(), 800));
     PressKeyWith(VK_MENU, VK_F4);
+    DWORD dwCode = 1234;
     ASSERT_TRUE(again.WaitExit(10000, &dwCode));
     EXPECT_EQ(dwCode, 0u);
     EXPECT_EQ(ReadFileBytes(PathIn(strDir, "BAT.TW3")), saved);
     EXPECT_FALSE(FileExists(PathIn(strDir, "log.txt")));
+}
+
+TEST(Window, IsFullScreenUnframedAndTheOnlyOne) {
+    std::string strDir = MakeWorkDir();
+    CProgram program;
+    ASSERT_TRUE(program.Start(strDir));
+    HWND hWnd = program.WaitForWindow();
+    ASSERT_NE(hWnd, (HWND)NULL);
+    char szTitle[64];
+    GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
+    EXPECT_STREQ(szTitle, "Tintwell 3");
+    RECT rc;
+    GetWindowRect(hWnd, &rc);
+    EXPECT_TRUE(rc.left == 0 && rc.top == 0 && rc.right == 800 && rc.bottom == 600);
+    LONG lStyle = GetWindowLongA(hWnd, GWL_STYLE);
+    EXPECT_TRUE(lStyle & WS_POPUP);
+    EXPECT_FALSE(lStyle & (WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_CHILD));
+    // The X side, where a window manager might add a frame or move it: neither.
+    std::string strXid = std::to_string((uintptr_t)GetPropA(hWnd, "__wine_x11_whole_window"));
+    EXPECT_EQ(RunUnix("xwininfo -id " + strXid +
+                          " | tr -s ' ' | grep -c -e 'Absolute upper-left "
+                          "[XY]: 0$' -e 'Width: 800$' -e 'Height: 600$' -e IsViewable | grep -qx 5",
+                      10000),
+              0)
+        << "the X window " << strXid << " is not full screen";
+    // One instance only: a second start brings back the first, even minimised and disabled.
+    ShowWindow(hWnd, SW_MINIMIZE);
+    EnableWindow(hWnd, FALSE);
+    CProgram second;
+    ASSERT_TRUE(second.Start(strDir));
+    DWORD dwCode = 1234;
+    ASSERT_TRUE(second.WaitExit(5000, &dwCode));
+    EXPECT_EQ(dwCode, 0u);
+    EXPECT_TRUE(PollFor(2000, 20, [&] { return !IsIconic(hWnd) && IsWindowEnabled(hWnd); }));
+    EXPECT_EQ(GetForegroundWindow(), hWnd);
+    EXPECT_EQ(FindProgramWindows().size(), 1u);
 }
 
 TEST(MissingPages, AreReportedAndPassedOver) {
