@@ -89,7 +89,7 @@ TEST_F(Busy, InputAndARepaintDuringAFillOrAClearAreDropped) {
         ASSERT_TRUE(IsRunning());
         EXPECT_EQ(ScreenMismatches(false), 0);
     }
-    EXPECT_EQ(QuitAndRead(), page);
+    EXPECT_TRUE(QuitAndRead() == page) << "the page file is not the page as it should be";
 }
 
 // A close request (a desktop's close button, an end-task) in the middle of a fill or a clear
@@ -109,7 +109,8 @@ TEST_P(CloseDuringWork, IsHonouredOnceTheWorkIsDone) {
     DWORD dwCode = 1234;
     ASSERT_TRUE(program.WaitExit(15000, &dwCode));
     EXPECT_EQ(dwCode, 0u);
-    EXPECT_EQ(ReadFileBytes(PathIn(strDir, "BAT.TW3")), fileBefore);
+    EXPECT_TRUE(ReadFileBytes(PathIn(strDir, "BAT.TW3")) == fileBefore)
+        << "the close saved the page";
 }
 
 INSTANTIATE_TEST_SUITE_P(Busy, CloseDuringWork, testing::Bool(),
