@@ -136,7 +136,7 @@ class Parent : public Book {
         ASSERT_FALSE(strPdf.empty()) << "no PDF came out";
         ASSERT_EQ(RunUnix("while lpstat -o | grep -q .; do sleep 0.1; done", 60000), 0);
         std::string strUnix = Env("TW_CUPS_OUT") + "/" + strPdf;
-        ASSERT_EQ(RunUnix("pdftoppm -r 150 -singlefile '" + strUnix + "' '" + strUnix + "'", 60000),
+        ASSERT_EQ(RunUnix("pdftoppm -r 100 -singlefile '" + strUnix + "' '" + strUnix + "'", 60000),
                   0);
         ASSERT_TRUE(ReadPpm(WinePath(strUnix + ".ppm"), lpSheet));
         DeleteFileA(WinePath(strUnix + ".ppm").c_str());
