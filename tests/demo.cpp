@@ -3,11 +3,14 @@
 #include "e2e/driver.h"
 #include <stdio.h>
 
-static void Shot(const std::string& strDir, const char* lpszName) {
-    CScreen screen;
-    screen.Grab();
-    screen.SaveBmp(PathIn(strDir, lpszName));
-    printf("saved %s\n", lpszName);
+static std::string strShots;
+
+static void Shot(const char* lpszName) {
+    std::string strUnix = strShots.substr(2) + "/" + lpszName; // Z:\x\y -> /x/y
+    for (char& ch : strUnix)
+        ch = ch == '\\' ? '/' : ch;
+    printf("%s %s\n", RunUnix("import -window root '" + strUnix + "'", 20000) ? "failed" : "saved",
+           lpszName);
 }
 
 int main(int argc, char** argv) {
@@ -15,57 +18,52 @@ int main(int argc, char** argv) {
         fprintf(stderr, "usage: twdemo <program.exe> <working dir> <screenshot dir>\n");
         return 2;
     }
-    std::string strExe = argv[1], strWork = argv[2], strOut = argv[3];
+    strShots = argv[3];
     CProgram program;
-    if (!program.Start(strWork, strExe) || program.WaitForWindow() == NULL) {
+    if (!program.Start(argv[2], argv[1]) || program.WaitForWindow() == NULL) {
         fprintf(stderr, "the program did not start\n");
         return 1;
     }
-    Settle(1500);
-    Shot(strOut, "01-intro.bmp");
+    Shot("01-intro.bmp");
     PressKey(VK_RETURN);
-    Settle(2000);
-    Shot(strOut, "02-colouring.bmp");
+    program.WaitForColouring();
+    Shot("02-colouring.bmp");
 
     // Bright colours from the second palette page, then a few areas of each page coloured.
-    static const int idSwatches[] = {2010, 2030, 2019, 2026, 2013, 2033, 2016, 2023};
+    static const POINT ptSwatches[] = {{34, 208}, {765, 361}, {136, 565}, {765, 565},
+                                       {34, 361}, {765, 208}, {34, 514},  {612, 565}};
     static const POINT ptAreas[] = {{400, 300}, {200, 150}, {600, 450}, {150, 460},
                                     {500, 120}, {300, 480}, {650, 300}, {120, 250}};
     static const char* const szShots[] = {"03-bat.bmp", "04-bushbaby.bmp", "05-kiwi.bmp",
                                           "06-snail.bmp", "07-walrus.bmp"};
     for (int nPage = 0; nPage < 5; nPage++) {
         for (int i = 0; i < 8; i++) {
-            int id = idSwatches[(i + nPage * 3) % 8];
-            int n = id - 2008;
-            static const int xBottom[9] = {62, 114, 165, 216, 539, 590, 641, 692, 743};
-            POINT ptSwatch = n < 10   ? POINT{12 + 22, 84 + 51 * n + 22}
-                             : n < 19 ? POINT{xBottom[n - 10] + 22, 543 + 22}
-                                      : POINT{743 + 22, 492 - 51 * (n - 19) + 22};
-            Click(ptSwatch.x, ptSwatch.y);
+            POINT pt = ptSwatches[(i + nPage * 3) % 8];
+            Click(pt.x, pt.y);
             Settle(200);
             Click(ptAreas[i].x, ptAreas[i].y);
-            Settle(1800);
+            WaitForFillToEnd(program.Window(), 10000);
         }
-        Shot(strOut, szShots[nPage]);
+        Shot(szShots[nPage]);
         PressKey(VK_NEXT);
-        Settle(1500);
+        Settle(1000);
     }
     // The Info screen and the two screens it leads to.
     Click(692 + 48, 12 + 22);
-    Settle(1200);
-    Shot(strOut, "08-info.bmp");
+    Settle(1000);
+    Shot("08-info.bmp");
     Click(220 + 78 + 104, 120 + 70 + 23);
-    Settle(1200);
-    Shot(strOut, "09-about.bmp");
+    Settle(1000);
+    Shot("09-about.bmp");
     PressKey(VK_ESCAPE);
-    Settle(800);
+    Settle(500);
     Click(220 + 78 + 104, 120 + 136 + 23);
-    Settle(1200);
-    Shot(strOut, "10-printing-options.bmp");
+    Settle(1000);
+    Shot("10-printing-options.bmp");
     PressKey(VK_ESCAPE);
-    Settle(800);
+    Settle(500);
     PressKey(VK_ESCAPE);
-    Settle(800);
+    Settle(500);
     PressKey('Q');
     DWORD dwCode = 0;
     if (!program.WaitExit(10000, &dwCode)) {

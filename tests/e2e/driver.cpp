@@ -9,31 +9,34 @@ std::string ProgramPath() {
 std::string TraceProgramPath() {
     return std::string(TW_BUILD_DIR) + "\\tintwell3_trace.exe";
 }
-
 std::string PathIn(const std::string& strDir, const std::string& strName) {
     return strDir + "\\" + strName;
 }
-
 int FileExists(const std::string& strPath) {
     return GetFileAttributesA(strPath.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+int WriteBytes(const std::string& strPath, const std::vector<uint8_t>& bytes) {
+    FILE* fp = fopen(strPath.c_str(), "wb");
+    if (fp == NULL)
+        return FALSE;
+    int bOk = fwrite(bytes.data(), 1, bytes.size(), fp) == bytes.size();
+    return fclose(fp) == 0 && bOk;
+}
+
 std::string MakeWorkDir(const std::vector<std::string>& omit) {
     static int nRun = 0;
-    char szTemp[MAX_PATH];
+    char szTemp[MAX_PATH], szDir[MAX_PATH];
     GetTempPathA(sizeof(szTemp), szTemp);
-    char szDir[MAX_PATH];
     snprintf(szDir, sizeof(szDir), "%stw3-e2e-%lu-%d", szTemp, GetCurrentProcessId(), ++nRun);
     CreateDirectoryA(szDir, NULL);
-    static const char* const szData[] = {"BAT.TW3",   "BUSHBABY.TW3", "KIWI.TW3",
-                                         "SNAIL.TW3", "WALRUS.TW3",   "twell3.mid"};
-    for (const char* lpszName : szData) {
+    for (const char* lpszName :
+         {"BAT.TW3", "BUSHBABY.TW3", "KIWI.TW3", "SNAIL.TW3", "WALRUS.TW3", "twell3.mid"}) {
         bool bOmit = false;
         for (const std::string& s : omit)
             bOmit = bOmit || s == lpszName;
         if (!bOmit)
-            CopyFileA(PathIn(TW_DIST_DIR, lpszName).c_str(), PathIn(szDir, lpszName).c_str(),
-                      FALSE);
+            CopyFileA(PathIn(TW_DIST_DIR, lpszName).c_str(), PathIn(szDir, lpszName).c_str(), 0);
     }
     return szDir;
 }
@@ -96,19 +99,14 @@ std::vector<HWND> FindProgramWindows() {
 }
 
 HWND CProgram::WaitForWindow(DWORD dwTimeoutMs) {
-    DWORD dwStart = GetTickCount();
-    do {
-        for (HWND h : FindProgramWindows()) {
-            DWORD dwPid = 0;
-            GetWindowThreadProcessId(h, &dwPid);
-            if (dwPid == dwProcessId && IsWindowVisible(h)) {
+    PollFor(dwTimeoutMs, 20, [&] {
+        for (HWND h : TopLevelWindows(dwProcessId))
+            // The intro's OK button comes once the intro screen has been painted.
+            if (ClassOf(h) == "TWELLWIN3" && IsWindowVisible(h) && GetDlgItem(h, 1007) != NULL)
                 hWnd = h;
-                return hWnd;
-            }
-        }
-        Sleep(50);
-    } while (GetTickCount() - dwStart < dwTimeoutMs);
-    return NULL;
+        return hWnd != NULL;
+    });
+    return hWnd;
 }
 
 int CProgram::WaitExit(DWORD dwTimeoutMs, DWORD* lpdwExitCode) {
@@ -121,10 +119,16 @@ int CProgram::WaitExit(DWORD dwTimeoutMs, DWORD* lpdwExitCode) {
 int CProgram::StartColouring(const std::string& strWorkDir) {
     if (!Start(strWorkDir) || WaitForWindow() == NULL)
         return FALSE;
-    Settle(500);
     PressKey(VK_RETURN);
-    Settle(800);
-    return TRUE;
+    return WaitForColouring();
+}
+
+int CProgram::WaitForColouring(DWORD dwTimeoutMs) {
+    // The first palette button comes once the colouring screen has been painted.
+    int bUp = PollFor(dwTimeoutMs, 20,
+                      [&] { return GetDlgItem(hWnd, 2000) != NULL && IsWindowEnabled(hWnd); });
+    Settle(150); // the control bar's own paints
+    return bUp;
 }
 
 static void SendMouse(int x, int y, DWORD dwFlags) {
@@ -136,10 +140,6 @@ static void SendMouse(int x, int y, DWORD dwFlags) {
     in.mi.dy = ((2 * y + 1) * 65536) / (2 * cyScreen);
     in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
     SendInput(1, &in, sizeof(in));
-}
-
-void MoveMouse(int x, int y) {
-    SendMouse(x, y, 0);
 }
 
 void Click(int x, int y) {
@@ -209,110 +209,85 @@ int RunUnix(const std::string& strCommand, DWORD dwTimeoutMs) {
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    std::vector<char> line(strLine.begin(), strLine.end());
-    line.push_back(0);
-    if (!CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+    if (!CreateProcessA(NULL, &strLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
         return -1;
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     std::string strDoneWin = WinePath(strDone);
-    DWORD dwStart = GetTickCount();
-    while (!FileExists(strDoneWin)) {
-        if (GetTickCount() - dwStart > dwTimeoutMs)
-            return -1;
-        Sleep(5);
-    }
+    if (!PollFor(dwTimeoutMs, 5, [&] { return FileExists(strDoneWin); }))
+        return -1;
     std::vector<uint8_t> status = ReadFileBytes(strDoneWin);
     DeleteFileA(strDoneWin.c_str());
     return atoi(std::string(status.begin(), status.end()).c_str());
 }
 
-// A 32-bit DIB description whose rows run top-down, in screen order.
-static BITMAPINFO TopDown32(int cx, int cy) {
+// Reads a bitmap's pixels as top-down 0x00RRGGBB rows.
+static int ReadPixels(HDC hdc, HBITMAP hbm, int cx, int cy, std::vector<uint32_t>* lpPx) {
     BITMAPINFO bmi = {};
     bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
     bmi.bmiHeader.biWidth = cx;
     bmi.bmiHeader.biHeight = -cy;
     bmi.bmiHeader.biPlanes = 1;
     bmi.bmiHeader.biBitCount = 32;
-    return bmi;
+    lpPx->assign((size_t)cx * cy, 0);
+    int bOk = GetDIBits(hdc, hbm, 0, cy, lpPx->data(), &bmi, DIB_RGB_COLORS) == cy;
+    for (uint32_t& p : *lpPx)
+        p &= 0xFFFFFF;
+    return bOk;
 }
 
 int CScreen::Grab() {
     cx = GetSystemMetrics(SM_CXSCREEN);
     cy = GetSystemMetrics(SM_CYSCREEN);
-    HDC hdcScreen = GetDC(NULL);
-    HDC hdcMem = CreateCompatibleDC(hdcScreen);
-    BITMAPINFO bmi = TopDown32(cx, cy);
-    void* lpBits = NULL;
-    HBITMAP hbm = CreateDIBSection(hdcScreen, &bmi, DIB_RGB_COLORS, &lpBits, NULL, 0);
+    HDC hdcScreen = GetDC(NULL), hdcMem = CreateCompatibleDC(hdcScreen);
+    HBITMAP hbm = CreateCompatibleBitmap(hdcScreen, cx, cy);
     HGDIOBJ hbmOld = SelectObject(hdcMem, hbm);
     int bOk = BitBlt(hdcMem, 0, 0, cx, cy, hdcScreen, 0, 0, SRCCOPY);
-    GdiFlush();
-    px.assign((const uint32_t*)lpBits, (const uint32_t*)lpBits + (size_t)cx * cy);
-    for (uint32_t& p : px)
-        p &= 0xFFFFFF;
     SelectObject(hdcMem, hbmOld);
+    bOk = ReadPixels(hdcMem, hbm, cx, cy, &px) && bOk;
     DeleteObject(hbm);
     DeleteDC(hdcMem);
     ReleaseDC(NULL, hdcScreen);
     return bOk;
 }
 
-int CScreen::SaveBmp(const std::string& strPath) const {
-    FILE* fp = fopen(strPath.c_str(), "wb");
-    if (fp == NULL)
-        return FALSE;
-    BITMAPFILEHEADER bfh = {};
-    BITMAPINFOHEADER bih = {};
-    bih.biSize = sizeof(bih);
-    bih.biWidth = cx;
-    bih.biHeight = -cy;
-    bih.biPlanes = 1;
-    bih.biBitCount = 32;
-    bfh.bfType = 0x4D42;
-    bfh.bfOffBits = sizeof(bfh) + sizeof(bih);
-    bfh.bfSize = bfh.bfOffBits + (DWORD)(px.size() * 4);
-    fwrite(&bfh, sizeof(bfh), 1, fp);
-    fwrite(&bih, sizeof(bih), 1, fp);
-    fwrite(px.data(), 4, px.size(), fp);
-    fclose(fp);
-    return TRUE;
+int WaitForPixel(int x, int y, uint32_t rgb, DWORD dwTimeoutMs) {
+    CScreen screen;
+    return PollFor(dwTimeoutMs, 50, [&] { return screen.Grab() && screen.At(x, y) == rgb; });
 }
 
-int WaitForPixel(int x, int y, uint32_t rgb, DWORD dwTimeoutMs) {
-    DWORD dwStart = GetTickCount();
-    CScreen screen;
-    do {
+int WaitForPage(const std::vector<uint32_t>& expected, DWORD dwTimeoutMs) {
+    if (expected.size() != 660u * 460u)
+        return -1;
+    int nDiff = 0;
+    PollFor(dwTimeoutMs, 50, [&] {
+        CScreen screen;
         screen.Grab();
-        if (screen.At(x, y) == rgb)
-            return TRUE;
-        Sleep(50);
-    } while (GetTickCount() - dwStart < dwTimeoutMs);
-    return FALSE;
+        nDiff = 0;
+        for (int y = 0; y < 460; y++)
+            for (int x = 0; x < 660; x++)
+                nDiff += screen.At(70 + x, 70 + y) != expected[(size_t)y * 660 + x];
+        return nDiff == 0;
+    });
+    return nDiff;
 }
 
 int CImage::Load(const std::string& strExe, const char* lpszName) {
     HMODULE hModule = LoadLibraryExA(strExe.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
-    if (hModule == NULL)
-        return FALSE;
-    HBITMAP hbm = (HBITMAP)LoadImageA(hModule, lpszName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    HBITMAP hbm = hModule ? (HBITMAP)LoadImageA(hModule, lpszName, IMAGE_BITMAP, 0, 0, 0) : NULL;
     int bOk = FALSE;
     if (hbm != NULL) {
         BITMAP bm;
         GetObjectA(hbm, sizeof(bm), &bm);
         cx = bm.bmWidth;
         cy = bm.bmHeight;
-        BITMAPINFO bmi = TopDown32(cx, cy);
-        px.assign((size_t)cx * cy, 0);
         HDC hdc = GetDC(NULL);
-        bOk = GetDIBits(hdc, hbm, 0, cy, px.data(), &bmi, DIB_RGB_COLORS) == cy;
+        bOk = ReadPixels(hdc, hbm, cx, cy, &px);
         ReleaseDC(NULL, hdc);
-        for (uint32_t& p : px)
-            p &= 0xFFFFFF;
         DeleteObject(hbm);
     }
-    FreeLibrary(hModule);
+    if (hModule)
+        FreeLibrary(hModule);
     return bOk;
 }
 
@@ -320,96 +295,73 @@ int CountDifferences(const CScreen& screen, const CImage& image, int x, int y) {
     int nDiff = 0;
     for (int j = 0; j < image.cy; j++)
         for (int i = 0; i < image.cx; i++)
-            if (screen.At(x + i, y + j) != image.At(i, j))
-                nDiff++;
+            nDiff += screen.At(x + i, y + j) != image.At(i, j);
     return nDiff;
 }
 
 ShownBox WaitForMessageBox(DWORD dwProcessId, DWORD dwTimeoutMs) {
-    HWND hFound = NULL;
-    DWORD dwStart = GetTickCount();
-    do {
-        for (HWND hWnd : TopLevelWindows(dwProcessId))
-            if (ClassOf(hWnd) == "#32770" && IsWindowVisible(hWnd) &&
-                GetDlgItem(hWnd, 0xFFFF) != NULL) {
-                hFound = hWnd;
-                break;
-            }
-        if (hFound)
-            break;
-        Sleep(50);
-    } while (GetTickCount() - dwStart < dwTimeoutMs);
     ShownBox box;
-    box.hDlg = hFound;
-    if (box.hDlg != NULL) {
-        char sz[1024];
-        GetWindowTextA(box.hDlg, sz, sizeof(sz));
-        box.strCaption = sz;
-        GetDlgItemTextA(box.hDlg, 0xFFFF, sz, sizeof(sz));
-        box.strText = sz;
-    }
+    PollFor(dwTimeoutMs, 50, [&] {
+        for (HWND hWnd : TopLevelWindows(dwProcessId))
+            if (ClassOf(hWnd) == "#32770" && IsWindowVisible(hWnd) && GetDlgItem(hWnd, 0xFFFF))
+                box.hDlg = hWnd;
+        return box.hDlg != NULL;
+    });
+    char sz[1024] = "";
+    GetWindowTextA(box.hDlg, sz, sizeof(sz));
+    box.strCaption = sz;
+    GetDlgItemTextA(box.hDlg, 0xFFFF, sz, sizeof(sz));
+    box.strText = box.hDlg ? sz : "";
     return box;
 }
 
 void AnswerMessageBox(const ShownBox& box, int idButton) {
     PostMessageA(box.hDlg, WM_COMMAND, MAKEWPARAM(idButton, BN_CLICKED),
                  (LPARAM)GetDlgItem(box.hDlg, idButton));
-    DWORD dwStart = GetTickCount();
-    while (IsWindow(box.hDlg) && GetTickCount() - dwStart < 3000)
-        Sleep(20);
+    PollFor(3000, 20, [&] { return !IsWindow(box.hDlg); });
 }
 
 // A top-level dialog of the process with a caption: the system's print dialog (the program's
 // own dialogs have none).
 HWND FindPrintDialog(DWORD dwProcessId) {
-    for (HWND hWnd : TopLevelWindows(dwProcessId)) {
-        char szTitle[64];
-        if (IsWindowVisible(hWnd) && ClassOf(hWnd) == "#32770" &&
-            GetWindowTextA(hWnd, szTitle, 64) > 0 && GetDlgItem(hWnd, IDOK) != NULL)
+    for (HWND hWnd : TopLevelWindows(dwProcessId))
+        if (IsWindowVisible(hWnd) && ClassOf(hWnd) == "#32770" && GetWindowTextLengthA(hWnd) > 0 &&
+            GetDlgItem(hWnd, IDOK) != NULL)
             return hWnd;
-    }
     return NULL;
 }
 
 HWND WaitForPrintDialog(DWORD dwProcessId, DWORD dwTimeoutMs) {
-    DWORD dwStart = GetTickCount();
-    HWND hDlg;
-    while ((hDlg = FindPrintDialog(dwProcessId)) == NULL && GetTickCount() - dwStart < dwTimeoutMs)
-        Sleep(100);
-    return hDlg;
+    PollFor(dwTimeoutMs, 50, [&] { return FindPrintDialog(dwProcessId) != NULL; });
+    return FindPrintDialog(dwProcessId);
 }
 
-// Reads a 660 x 460 page file: colour indexes (row 0 at the top; 1-bit pages as outline and blank)
-// and, for an 8-bit page, its own colour table as 0x00RRGGBB.
+uint32_t PaletteRgb(int nIndex) {
+    const PageRgb& c = PaletteColours[nIndex];
+    return (uint32_t)c.red << 16 | (uint32_t)c.green << 8 | c.blue;
+}
+
+// Reads a page file with the program's own codec: colour indexes, row 0 at the top, and the
+// colours they are shown in (the program palette's for a 1-bit page).
 static int ReadPageFile(const std::string& strPath, std::vector<uint8_t>* lpIndexes,
                         uint32_t rgbColours[256]) {
-    std::vector<uint8_t> file = ReadFileBytes(strPath);
-    if (file.size() < 62)
-        return 0;
-    uint32_t nOffBits = file[10] | file[11] << 8 | file[12] << 16 | (uint32_t)file[13] << 24;
-    int nBits = file[28] | file[29] << 8;
-    const int cx = 660, cy = 460;
-    size_t nRow = nBits == 1 ? 84 : 660;
-    if (file.size() < nOffBits + nRow * cy || (nBits != 1 && file.size() < 54 + 1024))
-        return 0;
-    lpIndexes->resize((size_t)cx * cy);
-    for (int y = 0; y < cy; y++) {
-        const uint8_t* lpRow = &file[nOffBits + nRow * (cy - 1 - y)];
-        for (int x = 0; x < cx; x++)
-            (*lpIndexes)[(size_t)y * cx + x] =
-                nBits == 1
-                    ? (uint8_t)((lpRow[x / 8] & (0x80 >> (x % 8))) ? PIXEL_BLANK : PIXEL_OUTLINE)
-                    : lpRow[x];
-    }
+    std::vector<uint8_t> file = ReadFileBytes(strPath), bits(PAGE_BYTES);
+    MemoryPageFile mem = {file.data(), file.size(), 0};
+    PageFileHeader header = {};
+    PageInfo info = {};
+    PageRgb palette[256];
+    BuildPaletteColours(palette);
+    if (!ReadPage(MemoryPageReader(&mem), &header, &info, bits.data(), bits.size(), palette))
+        return FALSE;
+    lpIndexes->clear();
+    for (int y = PAGE_HEIGHT - 1; y >= 0; y--)
+        lpIndexes->insert(lpIndexes->end(), &bits[(size_t)y * PAGE_WIDTH],
+                          &bits[(size_t)y * PAGE_WIDTH] + PAGE_WIDTH);
     for (int i = 0; i < 256; i++) {
-        const uint8_t* q = nBits == 1 ? nullptr : &file[54 + 4 * i];
-        rgbColours[i] = q ? (uint32_t)q[2] << 16 | (uint32_t)q[1] << 8 | q[0] : 0;
+        const PageRgbQuad& q = info.bmiColors[i];
+        rgbColours[i] = (uint32_t)q.rgbRed << 16 | (uint32_t)q.rgbGreen << 8 | q.rgbBlue;
     }
-    if (nBits == 1) // the program palette's outline and blank
-        for (int i : {PIXEL_OUTLINE, PIXEL_BLANK})
-            rgbColours[i] = (uint32_t)PaletteColours[i].red << 16 |
-                            (uint32_t)PaletteColours[i].green << 8 | PaletteColours[i].blue;
-    return 1;
+    return TRUE;
 }
 
 std::vector<uint8_t> PageIndexes(const std::string& strPageFile) {
@@ -423,131 +375,92 @@ std::vector<uint32_t> ExpectedPagePixels(const std::string& strPageFile) {
     std::vector<uint8_t> page;
     uint32_t rgbColours[256];
     std::vector<uint32_t> pixels;
-    if (!ReadPageFile(strPageFile, &page, rgbColours))
-        return pixels;
-    for (uint8_t b : page)
-        pixels.push_back(rgbColours[b]);
+    if (ReadPageFile(strPageFile, &page, rgbColours))
+        for (uint8_t b : page)
+            pixels.push_back(rgbColours[b]);
     return pixels;
 }
 
-namespace {
-
-const int cxPage = 660, cyPage = 460;
-
-int IsBlankAt(const std::vector<uint8_t>& page, int x, int y) {
-    size_t i = (size_t)y * cxPage + x;
-    return i < page.size() && page[i] == PIXEL_BLANK;
-}
-
-// The area between outlines around a blank pixel, each of its pixels marked in seen.
-size_t MarkArea(const std::vector<uint8_t>& page, int x, int y, std::vector<bool>* lpArea,
-                std::vector<bool>* lpSeen) {
-    *lpArea = FilledArea(page, cxPage, x, y, PIXEL_OUTLINE);
-    size_t n = 0;
-    for (size_t i = 0; i < lpArea->size(); i++)
-        if ((*lpArea)[i]) {
-            (*lpSeen)[i] = true;
-            n++;
+// The blank areas a grid of nStep over the page meets, each once, largest first on ties of
+// order; stops at the first with more than nEnough pixels.
+static POINT ScanAreas(const std::vector<uint8_t>& page, int nStep, size_t nEnough,
+                       size_t* lpnBest) {
+    POINT pt = {-1, -1};
+    *lpnBest = 0;
+    std::vector<bool> seen(page.size(), false);
+    for (int y = nStep / 4; y < PAGE_HEIGHT && *lpnBest <= nEnough; y += nStep)
+        for (int x = nStep / 4; x < PAGE_WIDTH && *lpnBest <= nEnough; x += nStep + 6) {
+            size_t i = (size_t)y * PAGE_WIDTH + x, n = 0;
+            if (i >= page.size() || page[i] != PIXEL_BLANK || seen[i])
+                continue;
+            std::vector<bool> area = FilledArea(page, PAGE_WIDTH, x, y, PIXEL_OUTLINE);
+            for (size_t j = 0; j < area.size(); j++)
+                if (area[j])
+                    seen[j] = ++n;
+            if (n > *lpnBest)
+                *lpnBest = n, pt = POINT{x, y};
         }
-    return n;
+    return pt;
 }
-
-} // namespace
 
 POINT LargeBlankArea(const std::vector<uint8_t>& page, size_t nMinPixels) {
-    std::vector<bool> area, seen(page.size(), false);
-    for (int y = 10; y < cyPage; y += 37)
-        for (int x = 10; x < cxPage; x += 41)
-            if (IsBlankAt(page, x, y) && !seen[(size_t)y * cxPage + x] &&
-                MarkArea(page, x, y, &area, &seen) > nMinPixels)
-                return POINT{x, y};
-    return POINT{-1, -1};
+    size_t nBest;
+    POINT pt = ScanAreas(page, 37, nMinPixels, &nBest);
+    return nBest > nMinPixels ? pt : POINT{-1, -1};
 }
 
 POINT LargestBlankArea(const std::vector<uint8_t>& page, size_t* lpnPixels) {
-    POINT pt = {-1, -1};
-    size_t nBest = 0;
-    std::vector<bool> area, seen(page.size(), false);
-    for (int y = 5; y < cyPage; y += 23)
-        for (int x = 5; x < cxPage; x += 29) {
-            if (!IsBlankAt(page, x, y) || seen[(size_t)y * cxPage + x])
-                continue;
-            size_t n = MarkArea(page, x, y, &area, &seen);
-            if (n > nBest) {
-                nBest = n;
-                pt = POINT{x, y};
-            }
-        }
+    size_t nBest;
+    POINT pt = ScanAreas(page, 23, SIZE_MAX, &nBest);
     if (lpnPixels)
         *lpnPixels = nBest;
     return pt;
 }
 
-POINT SmallBlankArea(const std::vector<uint8_t>& page, size_t nMin, size_t nMax) {
-    std::vector<bool> area, seen(page.size(), false);
-    for (int y = 0; y < cyPage; y++)
-        for (int x = 0; x < cxPage; x++) {
-            if (!IsBlankAt(page, x, y) || seen[(size_t)y * cxPage + x])
-                continue;
-            size_t n = MarkArea(page, x, y, &area, &seen);
-            if (n < nMin || n >= nMax)
-                continue;
-            // A pixel well inside, so that a click a pixel off still lands in the area.
-            for (int qy = 1; qy + 1 < cyPage; qy++)
-                for (int qx = 1; qx + 1 < cxPage; qx++) {
-                    int bInside = TRUE;
-                    for (int dy = -1; dy <= 1 && bInside; dy++)
-                        for (int dx = -1; dx <= 1 && bInside; dx++)
-                            bInside = area[(size_t)(qy + dy) * cxPage + qx + dx];
-                    if (bInside)
-                        return POINT{qx, qy};
-                }
-        }
-    return POINT{-1, -1};
-}
-
-POINT OutlinePixel(const std::vector<uint8_t>& page) {
-    if (page.size() < (size_t)cxPage * cyPage)
-        return POINT{-1, -1};
-    for (int y = 1; y + 1 < cyPage; y++)
-        for (int x = 1; x + 1 < cxPage; x++) {
-            int bThick = TRUE;
-            for (int dy = -1; dy <= 1 && bThick; dy++)
-                for (int dx = -1; dx <= 1 && bThick; dx++)
-                    bThick = page[(size_t)(y + dy) * cxPage + x + dx] == PIXEL_OUTLINE;
-            if (bThick)
+// The first pixel from the top whose eight neighbours and itself all pass bIn.
+template <class In> static POINT FirstSolid(In bIn) {
+    for (int y = 1; y + 1 < PAGE_HEIGHT; y++)
+        for (int x = 1; x + 1 < PAGE_WIDTH; x++) {
+            int bAll = TRUE;
+            for (int d = 0; d < 9 && bAll; d++)
+                bAll = bIn((size_t)(y + d / 3 - 1) * PAGE_WIDTH + x + d % 3 - 1);
+            if (bAll)
                 return POINT{x, y};
         }
     return POINT{-1, -1};
 }
 
-int WaitForBusy(HWND hWnd, DWORD dwTimeoutMs) {
-    DWORD dwStart = GetTickCount();
-    int bSeenBusy = FALSE;
-    while (GetTickCount() - dwStart < dwTimeoutMs && !bSeenBusy) {
-        bSeenBusy = !IsWindowEnabled(hWnd);
-        Sleep(5);
+POINT SmallBlankArea(const std::vector<uint8_t>& page, size_t nMin, size_t nMax) {
+    std::vector<bool> seen(page.size(), false);
+    for (size_t i = 0; i < page.size(); i++) {
+        if (page[i] != PIXEL_BLANK || seen[i])
+            continue;
+        std::vector<bool> area =
+            FilledArea(page, PAGE_WIDTH, (int)(i % PAGE_WIDTH), (int)(i / PAGE_WIDTH), 0);
+        size_t n = 0;
+        for (size_t j = 0; j < area.size(); j++)
+            if (area[j])
+                seen[j] = ++n;
+        if (n >= nMin && n < nMax)
+            return FirstSolid([&](size_t j) { return area[j]; });
     }
-    return bSeenBusy;
+    return POINT{-1, -1};
+}
+
+POINT OutlinePixel(const std::vector<uint8_t>& page) {
+    if (page.size() < PAGE_BYTES)
+        return POINT{-1, -1};
+    return FirstSolid([&](size_t j) { return page[j] == PIXEL_OUTLINE; });
+}
+
+int WaitForBusy(HWND hWnd, DWORD dwTimeoutMs) {
+    return PollFor(dwTimeoutMs, 5, [&] { return !IsWindowEnabled(hWnd); });
 }
 
 int WaitForFillToEnd(HWND hWnd, DWORD dwTimeoutMs) {
-    DWORD dwStart = GetTickCount();
     int bSeenBusy = WaitForBusy(hWnd);
-    while (bSeenBusy && !IsWindowEnabled(hWnd) && GetTickCount() - dwStart < dwTimeoutMs)
-        Sleep(20);
+    if (bSeenBusy)
+        PollFor(dwTimeoutMs, 20, [&] { return IsWindowEnabled(hWnd); });
     Settle(200);
     return bSeenBusy;
-}
-
-void MouseDown(int x, int y) {
-    SendMouse(x, y, 0);
-    Sleep(30);
-    SendMouse(x, y, MOUSEEVENTF_LEFTDOWN);
-}
-
-void MouseUp(int x, int y) {
-    SendMouse(x, y, 0);
-    Sleep(30);
-    SendMouse(x, y, MOUSEEVENTF_LEFTUP);
 }

@@ -21,6 +21,7 @@ int RunUnix(const std::string& strCommand, DWORD dwTimeoutMs);
 std::string MakeWorkDir(const std::vector<std::string>& omit = {});
 std::string PathIn(const std::string& strDir, const std::string& strName);
 int FileExists(const std::string& strPath);
+int WriteBytes(const std::string& strPath, const std::vector<uint8_t>& bytes);
 
 // The shipped program, or the diagnosis build with the trace switched on.
 std::string ProgramPath();
@@ -33,12 +34,14 @@ class CProgram {
     virtual ~CProgram();
 
     int Start(const std::string& strWorkDir, const std::string& strExe = ProgramPath());
-    // Waits for this process's TWELLWIN3 window to be visible; null on time-out.
+    // Waits for this process's TWELLWIN3 window to show the intro screen; null on time-out.
     HWND WaitForWindow(DWORD dwTimeoutMs = 15000);
     // TRUE and the exit code once the process has ended within the time.
     int WaitExit(DWORD dwTimeoutMs, DWORD* lpdwExitCode);
     // Starts, waits for the window and presses Enter to leave the intro screen.
     int StartColouring(const std::string& strWorkDir);
+    // Waits until the control bar is up and the window takes input.
+    int WaitForColouring(DWORD dwTimeoutMs = 15000);
     HWND Window() const { return hWnd; }
 
     HANDLE hProcess;
@@ -53,7 +56,6 @@ std::string ClassOf(HWND hWnd);
 std::vector<HWND> FindProgramWindows();
 
 // Real input through SendInput, in screen coordinates.
-void MoveMouse(int x, int y);
 void Click(int x, int y);
 void PressKey(WORD vk);
 void PressKeyWith(WORD vkModifier, WORD vk);
@@ -62,6 +64,12 @@ void PressKeyWith(WORD vkModifier, WORD vk);
 // in one go ("mousemove 100 200 click 1 key q"). TRUE when xdotool ran.
 int XInput(const std::string& strActions);
 std::string XClickAt(int x, int y);
+// Polls until bDone() holds or the time is up; the last bDone().
+template <class Done> int PollFor(DWORD dwTimeoutMs, DWORD dwStepMs, Done bDone) {
+    for (DWORD dwStart = GetTickCount();; Sleep(dwStepMs))
+        if (bDone() || GetTickCount() - dwStart > dwTimeoutMs)
+            return bDone();
+}
 // Lets the program handle what it has been sent.
 void Settle(DWORD dwMs = 300);
 
@@ -77,6 +85,8 @@ class CScreen {
 
 // Polls the screen until the pixel has the colour (or the time is up).
 int WaitForPixel(int x, int y, uint32_t rgb, DWORD dwTimeoutMs = 5000);
+// Polls the screen until the page on it shows these 660 x 460 pixels; the differences left.
+int WaitForPage(const std::vector<uint32_t>& expected, DWORD dwTimeoutMs = 5000);
 
 // A bitmap resource of the program, read from its .exe, as 0x00RRGGBB values.
 class CImage {
@@ -112,6 +122,8 @@ std::vector<uint32_t> ExpectedPagePixels(const std::string& strPageFile);
 
 // The colour indexes of a page file (1-bit pages read as outline and blank), row 0 at the top.
 std::vector<uint8_t> PageIndexes(const std::string& strPageFile);
+// A palette entry as the screen shows it.
+uint32_t PaletteRgb(int nIndex);
 
 // Places on a page to click, found with the tests' reference fill; x is -1 where there is none.
 // A blank page position whose area holds more than nMinPixels.
@@ -129,5 +141,3 @@ POINT OutlinePixel(const std::vector<uint8_t>& page);
 int WaitForFillToEnd(HWND hWnd, DWORD dwTimeoutMs = 30000);
 // Waits until the window is disabled: a fill, a clear or a print has begun.
 int WaitForBusy(HWND hWnd, DWORD dwTimeoutMs = 1500);
-void MouseDown(int x, int y);
-void MouseUp(int x, int y);

@@ -11,10 +11,6 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 out=$PWD/deb-test
 rm -rf "$out" && mkdir -p "$out"
 
-echo "== lintian"
-lintian --tag-display-limit 0 "$deb" | tee "$out/lintian.txt"
-grep -q '^E: ' "$out/lintian.txt" && fail "lintian reports errors"
-
 work=$(mktemp -d)
 xvfb= wm= launcher=
 cleanup() {
@@ -48,25 +44,20 @@ export DISPLAY=:$n
 for i in $(seq 1 100); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 wm=$!
-sleep 1
 
 data=$HOME/.local/share/tintwell3
 winpath() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
 
 # One run: starts the book, lets twcolour check the page against $1 and colour one more area.
 run_book() {
-    local expected=$1 shot=$2
-    rm -f "$work"/result*
     (cd / && exec tintwell3) >"$out/launcher.log" 2>&1 &
     launcher=$!
     for i in $(seq 1 1200); do [ -f "$data/wine/.tintwell3-ready" ] && break; sleep 0.1; done
     [ -f "$data/wine/.tintwell3-ready" ] || fail "the launcher did not prepare its Wine prefix"
+    rm -f "$work/result"
     WINEPREFIX=$data/wine WINEDEBUG=-all wine explorer /desktop=Tintwell3,800x600 "$(winpath "$colour")" \
-        "$(winpath "$data")" "$(winpath "$expected")" "$(winpath "$work/result")" </dev/null >/dev/null 2>&1 &
-    for i in $(seq 1 1200); do [ -e "$work/result.shown" ] || [ -s "$work/result" ] && break; sleep 0.1; done
-    import -window root "$out/$shot" 2>/dev/null
-    touch "$work/result.shown.go"
-    for i in $(seq 1 600); do [ -s "$work/result" ] && break; sleep 0.1; done
+        "$(winpath "$data")" "$(winpath "$1")" "$(winpath "$work/result")" </dev/null >/dev/null 2>&1 &
+    for i in $(seq 1 1200); do [ -s "$work/result" ] && break; sleep 0.1; done
     result=$(tr -d '\r' <"$work/result" 2>/dev/null)
     [ "$result" = ok ] || fail "twcolour: $result"
     for i in $(seq 1 200); do kill -0 "$launcher" 2>/dev/null || break; sleep 0.1; done
@@ -75,14 +66,14 @@ run_book() {
 }
 
 echo "== first start"
-run_book /usr/lib/tintwell3/BAT.TW3 first-start.png
+run_book /usr/lib/tintwell3/BAT.TW3
 cmp -s "$data/BAT.TW3" /usr/lib/tintwell3/BAT.TW3 && fail "the colouring did not reach $data/BAT.TW3"
 cmp -s /usr/lib/tintwell3/KIWI.TW3 "$data/KIWI.TW3" || fail "the other pages were not seeded"
 cp "$data/BAT.TW3" "$work/first.TW3"
 [ -e "$HOME/.local/share/applications/wine" ] && fail "Wine added menu entries to the user's desktop"
 
 echo "== restart"
-run_book "$work/first.TW3" restart.png
+run_book "$work/first.TW3"
 cmp -s "$data/BAT.TW3" "$work/first.TW3" && fail "the second colouring was not kept"
 cp "$data/BAT.TW3" "$work/second.TW3"
 
