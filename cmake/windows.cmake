@@ -120,17 +120,23 @@ add_test(NAME ${TW_TEST_PREFIX}UnitTests COMMAND unit_tests --gtest_filter=${TW_
 set_tests_properties(${TW_TEST_PREFIX}UnitTests PROPERTIES TIMEOUT 300 LABELS unit)
 
 # End-to-end: a driver that starts the real program and works it like a child does.
-file(GLOB TW_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
-add_executable(e2e_tests ${TW_E2E_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/file_bytes.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/reference_fill.cpp)
-target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
-target_link_libraries(e2e_tests PRIVATE twcore gmock gtest_main gdi32 user32 kernel32 ${TW_STATIC_LINK})
-target_link_options(e2e_tests PRIVATE ${TW_STATIC_LINK})
 tw_wine_path(TW_EXE_WIN $<TARGET_FILE:tintwell3>)
 tw_wine_path(TW_DIST_WIN ${TW_DIST_DIR})
 tw_wine_path(TW_BUILD_WIN ${CMAKE_BINARY_DIR})
-target_compile_definitions(e2e_tests PRIVATE TW_DIST_DIR="${TW_DIST_WIN}"
+# The driver, built once for everything that works the program: these tests, the sound tests, the
+# install tests, the monkey and the demo.
+add_library(twdriver STATIC ${CMAKE_SOURCE_DIR}/tests/e2e/driver.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/file_bytes.cpp ${CMAKE_SOURCE_DIR}/tests/support/reference_fill.cpp)
+target_include_directories(twdriver PUBLIC ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
+target_compile_definitions(twdriver PUBLIC TW_DIST_DIR="${TW_DIST_WIN}"
     TW_BUILD_DIR="${TW_BUILD_WIN}" TW_ASSETS_DIR="${TW_ASSETS_WIN}")
+target_link_libraries(twdriver PUBLIC twcore gdi32 user32 kernel32)
+tw_warnings(twdriver)
+
+file(GLOB TW_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
+add_executable(e2e_tests ${TW_E2E_SOURCES})
+target_link_libraries(e2e_tests PRIVATE twdriver gmock gtest_main ${TW_STATIC_LINK})
+target_link_options(e2e_tests PRIVATE ${TW_STATIC_LINK})
 add_dependencies(e2e_tests dist tintwell3_trace)
 tw_warnings(e2e_tests)
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
@@ -154,12 +160,8 @@ if(TW_DIST_NAME STREQUAL "win64")
     target_link_libraries(twkeeper PRIVATE winmm)
     target_link_options(twkeeper PRIVATE ${TW_STATIC_LINK})
 
-    add_executable(twdemo ${CMAKE_SOURCE_DIR}/tests/demo.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/driver.cpp
-        ${CMAKE_SOURCE_DIR}/tests/support/file_bytes.cpp
-        ${CMAKE_SOURCE_DIR}/tests/support/reference_fill.cpp)
-    target_include_directories(twdemo PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-    target_compile_definitions(twdemo PRIVATE TW_DIST_DIR="${TW_DIST_WIN}" TW_BUILD_DIR="${TW_BUILD_WIN}")
-    target_link_libraries(twdemo PRIVATE twcore gdi32 user32 kernel32)
+    add_executable(twdemo ${CMAKE_SOURCE_DIR}/tests/demo.cpp)
+    target_link_libraries(twdemo PRIVATE twdriver ${TW_STATIC_LINK})
     target_link_options(twdemo PRIVATE ${TW_STATIC_LINK})
 
     # Timings under Wine, run by hand with tools/bench-wine.sh.
@@ -177,10 +179,10 @@ endif()
 
 # Build time. The Win32 headers are read once per target rather than once per file, and the test
 # code (not what ships) is optimised lightly: it waits on the program far more than it computes.
-foreach(t twapp twapp_seams unit_tests e2e_tests twaudiosupport audio_tests install_tests twmonkey)
+foreach(t twapp twapp_seams unit_tests twdriver)
     if(TARGET ${t})
         target_precompile_headers(${t} PRIVATE <windows.h>)
     endif()
 endforeach()
-tw_light_test_builds(unit_tests e2e_tests twaudiosupport audio_tests install_tests twcolour twdemo
+tw_light_test_builds(unit_tests twdriver e2e_tests twaudiosupport audio_tests install_tests twcolour twdemo
     twmonkey)

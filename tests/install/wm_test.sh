@@ -3,10 +3,9 @@
 # screen and unframed, a second start, the Info screen and the print dialog), as a user with a
 # desktop sees them: openbox managing Wine's windows, in the test session already running or,
 # when there is none, in one of its own.
-# Usage: wm_test.sh <e2e_tests.exe> <twcolour.exe> <program folder> <state dir> (the middle two
-# are not needed any more)
+# Usage: wm_test.sh <e2e_tests.exe> <state dir>
 set -uo pipefail
-e2e=$1 state=$4
+e2e=$1 state=$2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/tools/testenv.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
