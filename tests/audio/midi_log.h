@@ -1,7 +1,6 @@
 // What the program sent to the MIDI device (the test driver's log), what a song file says should
 // be sent, and the comparison of the two.
 #pragma once
-#include <stddef.h>
 #include <stdint.h>
 #include <string>
 #include <vector>
@@ -20,7 +19,7 @@ struct LogEntry {
     uint32_t dwMsg;
 };
 // The log's lines; a line that does not parse ends the list (a line still being written).
-std::vector<LogEntry> ParseMidiLog(const std::string& strText);
+std::vector<LogEntry> ReadMidiLog(const std::string& strPath);
 // The short messages of entries [nFrom, nTo).
 std::vector<LogEntry> MessagesOf(const std::vector<LogEntry>& log, size_t nFrom, size_t nTo);
 
@@ -31,11 +30,10 @@ struct SongEvent {
     uint32_t dwMsg;
 };
 struct Song {
-    int bOk = 0;
     double dUsLength = 0; // ideal time of the last end of track
     std::vector<SongEvent> events;
 };
-Song ReadSong(const std::vector<uint8_t>& file);
+Song ReadSong(const std::vector<uint8_t>& file); // no events when it cannot be read
 
 // The messages sent held against the song from its start. Each channel's messages must be the
 // song's in order; between channels only the times say what comes first.
@@ -46,6 +44,3 @@ struct Playback {
                                     // from the first message
 };
 Playback ComparePlayback(const std::vector<LogEntry>& sent, const Song& song);
-// The median distance of the sends from their ideal times: a wrong tempo moves most messages,
-// a busy machine only some.
-double MedianOffMs(const Playback& play);

@@ -11,20 +11,22 @@
 
 namespace {
 
-HANDLE hLog = INVALID_HANDLE_VALUE;
-int bOpen = 0;
+HANDLE hLog = INVALID_HANDLE_VALUE; // while the device is open
 
-void WriteLine(int nKind, DWORD_PTR dwMsg = 0) {
+// nKind as in midi_log.h: 0 open, 1 reset, 2 close, 3 a short message.
+DWORD WriteLine(int nKind, DWORD_PTR dwMsg = 0) {
     LARGE_INTEGER li, freq;
     QueryPerformanceCounter(&li);
     QueryPerformanceFrequency(&freq);
-    // Split so that a long uptime cannot overflow the product.
-    long long us = li.QuadPart / freq.QuadPart * 1000000 +
-                   li.QuadPart % freq.QuadPart * 1000000 / freq.QuadPart;
     char szLine[64];
-    int cch = snprintf(szLine, sizeof(szLine), "%lld %d %lx\n", us, nKind, (unsigned long)dwMsg);
+    // Split so that a long uptime cannot overflow the product.
+    int cch = snprintf(szLine, sizeof(szLine), "%lld %d %lx\n",
+                       li.QuadPart / freq.QuadPart * 1000000 +
+                           li.QuadPart % freq.QuadPart * 1000000 / freq.QuadPart,
+                       nKind, (unsigned long)dwMsg);
     DWORD cbDone;
     WriteFile(hLog, szLine, (DWORD)cch, &cbDone, NULL);
+    return MMSYSERR_NOERROR;
 }
 
 } // namespace
@@ -32,55 +34,39 @@ void WriteLine(int nKind, DWORD_PTR dwMsg = 0) {
 // The installable-driver entry: winmm only keeps a driver that answers the open itself.
 extern "C" LRESULT WINAPI DriverProc(DWORD_PTR dwDriverId, HDRVR hDriver, UINT uMsg, LPARAM lParam1,
                                      LPARAM lParam2) {
-    if (uMsg >= DRV_LOAD && uMsg <= DRV_FREE)
-        return 1;
-    return DefDriverProc(dwDriverId, hDriver, uMsg, lParam1, lParam2);
+    return uMsg >= DRV_LOAD && uMsg <= DRV_FREE
+               ? 1
+               : DefDriverProc(dwDriverId, hDriver, uMsg, lParam1, lParam2);
 }
 
-extern "C" DWORD WINAPI modMessage(UINT uDeviceId, UINT uMsg, DWORD_PTR, DWORD_PTR dw1,
-                                   DWORD_PTR dw2) {
-    if (uMsg == MODM_GETNUMDEVS)
+// One device; long messages are refused, and winmm then prepares headers itself.
+extern "C" DWORD WINAPI modMessage(UINT, UINT uMsg, DWORD_PTR, DWORD_PTR dw1, DWORD_PTR) {
+    char szPath[MAX_PATH] = "";
+    switch (uMsg) {
+    case MODM_GETNUMDEVS:
         return 1;
-    if (uMsg == DRVM_INIT || uMsg == DRVM_EXIT || uMsg == DRVM_ENABLE || uMsg == DRVM_DISABLE)
-        return MMSYSERR_NOERROR;
-    if (uDeviceId != 0)
-        return MMSYSERR_BADDEVICEID;
-    if (uMsg == MODM_OPEN) {
-        if (bOpen)
+    case MODM_OPEN:
+        if (hLog != INVALID_HANDLE_VALUE)
             return MMSYSERR_ALLOCATED;
-        char szPath[MAX_PATH] = "";
         GetEnvironmentVariableA("TW_MIDI_LOG", szPath, sizeof(szPath));
         hLog = CreateFileA(szPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-        bOpen = 1;
-        WriteLine(0);
-        return MMSYSERR_NOERROR;
-    }
-    if (!bOpen && (uMsg == MODM_CLOSE || uMsg == MODM_DATA || uMsg == MODM_RESET))
-        return MMSYSERR_INVALHANDLE;
-    switch (uMsg) {
-    case MODM_DATA:
-        WriteLine(3, dw1);
-        return MMSYSERR_NOERROR;
+        return WriteLine(0);
     case MODM_RESET:
-        WriteLine(1);
-        return MMSYSERR_NOERROR;
+        return WriteLine(1);
     case MODM_CLOSE:
         WriteLine(2);
         CloseHandle(hLog);
-        bOpen = 0;
+        hLog = INVALID_HANDLE_VALUE;
         return MMSYSERR_NOERROR;
-    case MODM_GETDEVCAPS: {
-        MIDIOUTCAPSW caps = {};
-        caps.wTechnology = MOD_MIDIPORT;
-        caps.wChannelMask = 0xFFFF;
-        lstrcpynW(caps.szPname, L"Tintwell test MIDI log", MAXPNAMELEN);
-        memcpy((void*)dw1, &caps, dw2 < sizeof(caps) ? dw2 : sizeof(caps));
-        return MMSYSERR_NOERROR;
-    }
-    default:
-        // Long messages are refused; prepare and unprepare are then done by winmm itself.
+    case MODM_DATA:
+        return WriteLine(3, dw1);
+    case MODM_PREPARE:
+    case MODM_UNPREPARE:
+    case MODM_LONGDATA:
         return MMSYSERR_NOTSUPPORTED;
+    default: // the driver's own start and end, and the device's capabilities left blank
+        return MMSYSERR_NOERROR;
     }
 }
 

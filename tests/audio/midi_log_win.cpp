@@ -6,6 +6,7 @@
 #include <stdio.h>
 #include <algorithm>
 
+#include "support/file_bytes.h"
 #include "support/song_walk.h"
 
 std::string UseMidiLogDriver(const std::string& strName) {
@@ -27,7 +28,9 @@ int UseDefaultDrivers() {
     return lErr == ERROR_SUCCESS || lErr == ERROR_FILE_NOT_FOUND;
 }
 
-std::vector<LogEntry> ParseMidiLog(const std::string& strText) {
+std::vector<LogEntry> ReadMidiLog(const std::string& strPath) {
+    std::vector<uint8_t> bytes = ReadFileBytes(strPath);
+    std::string strText(bytes.begin(), bytes.end());
     std::vector<LogEntry> log;
     LogEntry e;
     for (size_t at = 0, nEol; (nEol = strText.find('\n', at)) != std::string::npos; at = nEol + 1) {
@@ -59,7 +62,6 @@ Song ReadSong(const std::vector<uint8_t>& file) {
                      [](const SongEvent& a, const SongEvent& b) { return a.dUs < b.dUs; });
     for (const WalkedTrack& track : walk.tracks)
         song.dUsLength = std::max(song.dUsLength, SongUsAt(walk, track.dwEndTick));
-    song.bOk = 1;
     return song;
 }
 
@@ -85,12 +87,4 @@ Playback ComparePlayback(const std::vector<LogEntry>& sent, const Song& song) {
         play.dMaxOffMs = std::max(play.dMaxOffMs, fabs(dOffMs));
     }
     return play;
-}
-
-double MedianOffMs(const Playback& play) {
-    std::vector<double> off;
-    for (double d : play.offsetsMs)
-        off.push_back(fabs(d));
-    std::nth_element(off.begin(), off.begin() + off.size() / 2, off.end());
-    return off.empty() ? 0 : off[off.size() / 2];
 }

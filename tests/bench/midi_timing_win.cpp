@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     std::string strDir = MakeWorkDir();
     Song song = ReadSong(ReadFileBytes(PathIn(strDir, "twell3.mid")));
     CProgram program;
-    if (!song.bOk || !program.Start(strDir) || program.WaitForWindow() == NULL) {
+    if (song.events.empty() || !program.Start(strDir) || program.WaitForWindow() == NULL) {
         fprintf(stderr, "cannot read the song or start the program\n");
         UseDefaultDrivers();
         return 1;
@@ -65,8 +65,7 @@ int main(int argc, char** argv) {
     Mark("end");
     UseDefaultDrivers();
 
-    std::vector<uint8_t> bytes = ReadFileBytes(strLog);
-    std::vector<LogEntry> log = ParseMidiLog(std::string(bytes.begin(), bytes.end()));
+    std::vector<LogEntry> log = ReadMidiLog(strLog);
     size_t nStop = 18;
     while (nStop < log.size() && log[nStop].nKind != LOG_RESET)
         nStop++;
