@@ -101,20 +101,16 @@ void ClickSomewhere(CProgram& program) {
 
 // A letter (Q only now and then) or a key that moves, confirms or cancels, by either road.
 void PressSomeKey() {
-    static const struct {
-        WORD vk;
-        const char* lpszX; // the X name, for xdotool
-    } keys[] = {{VK_SPACE, "space"}, {VK_RETURN, "Return"}, {VK_ESCAPE, "Escape"},
-                {VK_PRIOR, "Prior"}, {VK_NEXT, "Next"},     {VK_UP, "Up"},
-                {VK_DOWN, "Down"},   {VK_LEFT, "Left"},     {VK_RIGHT, "Right"}};
-    int i = Below(9);
-    WORD vk = Below(2) ? keys[i].vk : (WORD)('A' + Below(26));
-    vk = vk == 'Q' && Below(100) >= 5 ? 'C' : vk;
-    std::string strX = vk >= 'A' && vk <= 'Z' ? std::string(1, (char)(vk + 32)) : keys[i].lpszX;
+    static const WORD vks[] = {VK_SPACE, VK_RETURN, VK_ESCAPE, VK_PRIOR, VK_NEXT,
+                               VK_UP,    VK_DOWN,   VK_LEFT,   VK_RIGHT};
+    static const char* const szX[] = {"space", "Return", "Escape", "Prior", "Next",
+                                      "Up",    "Down",   "Left",   "Right"};
+    int i = Below(9), chLetter = 'A' + Below(26);
+    chLetter = chLetter == 'Q' && Below(100) >= 5 ? 'C' : chLetter;
     if (Below(2))
-        XInput("key --delay 0 " + strX);
+        XInput("key --delay 0 " + (Below(2) ? std::string(1, (char)(chLetter + 32)) : szX[i]));
     else
-        PressKey(vk);
+        PressKey(Below(2) ? (WORD)chLetter : vks[i]);
 }
 
 // Message boxes (assertions among them) and hangs.
@@ -133,22 +129,22 @@ void Watch(CProgram& program) {
 
 // GDI objects and private memory (which Wine tells only as the page file usage), taken while
 // the program is idle on its colouring screen; the first sample after the warm-up is the base.
-void SampleResources(CProgram& program, int nRunInputs, int* lpnGdiBase, SIZE_T* lpcbBase) {
+void SampleResources(CProgram& program, int nRunInputs, int* lpnGdi, SIZE_T* lpcbMemory) {
     PROCESS_MEMORY_COUNTERS pmc = {};
     if (nRunInputs < nWarmUpInputs || !IsWindowEnabled(program.Window()) ||
         !Dialogs(program).empty() || !GetProcessMemoryInfo(program.hProcess, &pmc, sizeof(pmc)))
         return;
     int nGdi = CountGdiObjectsOf(program.hProcess);
-    if (*lpnGdiBase >= 0 && nGdi <= *lpnGdiBase + nGdiSlack &&
-        pmc.PagefileUsage <= *lpcbBase + cbMemorySlack)
-        return;
-    if (*lpnGdiBase >= 0)
-        Finding("GDI objects " + std::to_string(*lpnGdiBase) + " -> " + std::to_string(nGdi) +
-                ", memory " + std::to_string(*lpcbBase >> 20) + " -> " +
+    if (*lpnGdi < 0)
+        printf("settled at %d GDI objects, %zu MB\n", nGdi, pmc.PagefileUsage >> 20);
+    else if (nGdi > *lpnGdi + nGdiSlack || pmc.PagefileUsage > *lpcbMemory + cbMemorySlack)
+        Finding("GDI objects " + std::to_string(*lpnGdi) + " -> " + std::to_string(nGdi) +
+                ", memory " + std::to_string(*lpcbMemory >> 20) + " -> " +
                 std::to_string(pmc.PagefileUsage >> 20) + " MB");
-    printf("settled at %d GDI objects, %.1f MB\n", nGdi, pmc.PagefileUsage / 1048576.0);
-    *lpnGdiBase = nGdi;
-    *lpcbBase = pmc.PagefileUsage;
+    else
+        return;
+    *lpnGdi = nGdi;
+    *lpcbMemory = pmc.PagefileUsage;
 }
 
 // Closes whatever dialog is up, leaves the intro and quits with Q; the exit code.
@@ -160,7 +156,9 @@ DWORD Quit(CProgram& program) {
         Settle(500);
         if (Dialogs(program).empty() && IsWindowEnabled(program.Window())) {
             SetForegroundWindow(program.Window());
-            XInput("key Return sleep 1 key q");
+            PressKey(VK_RETURN);
+            Settle(1000);
+            PressKey('Q');
         }
         program.WaitExit(1500, &dwCode);
     }
@@ -204,8 +202,6 @@ int main(int argc, char** argv) {
         nInputs++, nRunInputs++;
         Sleep(Below(61));
     }
-    Watch(*program);
-    SampleResources(*program, nRunInputs, &nGdiBase, &cbBase);
     CheckEnded(Quit(*program), strDir);
     printf("seed %d: %d inputs in %lu s, %d starts, %d findings\n", nSeed, nInputs,
            (GetTickCount() - dwStart) / 1000, nStarts, nFindings);
