@@ -310,7 +310,7 @@ TEST_F(Audio, EffectsAreTheProgramsOwnSoundsPlayedWholeAndTheFillLoopEndsWithThe
     EXPECT_GT(rec.size() - heard.nEnd, (size_t)nRate * 2 / 5);
     int nLoops = 0;
     for (int i = 1; i <= 5; i++) {
-        Match loop = BestSound(rec, heard.nEnd - (size_t)(0.15 * i * nRate), nRate / 20);
+        Match loop = BestSound(rec, heard.nEnd - (size_t)(0.1 * i * nRate), nRate / 20);
         // Wine's mixing may drop a moment of the loop under the flood.
         EXPECT_TRUE(loop.dCorrelation < 0.75 || loop.idSound == nLoopSound) << loop.idSound;
         nLoops += loop.dCorrelation > 0.75 && loop.idSound == nLoopSound;
