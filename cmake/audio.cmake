@@ -22,11 +22,9 @@ file(MAKE_DIRECTORY ${TW_AUDIO_TMP})
 tw_wine_path(TW_AUDIO_TMP_WIN ${TW_AUDIO_TMP})
 tw_wine_path(TW_DRIVER_WIN $<TARGET_FILE:winetwmidi>)
 
-add_library(twaudiosupport STATIC ${CMAKE_SOURCE_DIR}/tests/audio/audio_driver_win.cpp
-    ${CMAKE_SOURCE_DIR}/tests/audio/midi_log.cpp ${CMAKE_SOURCE_DIR}/tests/support/song_walk.cpp
-    ${CMAKE_SOURCE_DIR}/tests/audio/recording_win.cpp ${CMAKE_SOURCE_DIR}/tests/audio/wave.cpp
-    ${CMAKE_SOURCE_DIR}/tests/e2e/driver.cpp ${CMAKE_SOURCE_DIR}/tests/support/file_bytes.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/reference_fill.cpp)
+add_library(twaudiosupport STATIC ${CMAKE_SOURCE_DIR}/tests/audio/midi_log_win.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/song_walk.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/driver.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/file_bytes.cpp ${CMAKE_SOURCE_DIR}/tests/support/reference_fill.cpp)
 target_include_directories(twaudiosupport PUBLIC ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
 target_compile_definitions(twaudiosupport PUBLIC TW_DIST_DIR="${TW_DIST_WIN}"
     TW_BUILD_DIR="${TW_BUILD_WIN}" TW_ASSETS_DIR="${TW_ASSETS_WIN}"

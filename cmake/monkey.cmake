@@ -10,5 +10,5 @@ target_link_libraries(twmonkey PRIVATE twcore psapi ntdll gdi32 user32 kernel32 
 target_link_options(twmonkey PRIVATE ${TW_STATIC_LINK})
 add_dependencies(twmonkey dist)
 tw_warnings(twmonkey)
-add_test(NAME ${TW_TEST_PREFIX}Monkey.ShortSession COMMAND twmonkey --seed 14 --inputs 400)
+add_test(NAME ${TW_TEST_PREFIX}Monkey.ShortSession COMMAND twmonkey --seed 14 --inputs 100)
 set_tests_properties(${TW_TEST_PREFIX}Monkey.ShortSession PROPERTIES TIMEOUT 600 LABELS e2e RUN_SERIAL TRUE)

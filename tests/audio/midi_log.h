@@ -1,53 +1,46 @@
 // What the program sent to the MIDI device (the test driver's log), what a song file says should
 // be sent, and the comparison of the two.
 #pragma once
-#include <stddef.h>
 #include <stdint.h>
 #include <string>
 #include <vector>
 
-// One line of the driver's log.
+// Installs the test driver (winetwmidi.drv) and selects it for the programs started from now on:
+// their MIDI output device 0 then logs to a fresh file named for strName, whose path is returned
+// ("" on failure), and the wave audio reaches PulseAudio. UseDefaultDrivers goes back to Wine's
+// own choice.
+std::string UseMidiLogDriver(const std::string& strName);
+int UseDefaultDrivers();
+
 enum { LOG_OPEN, LOG_RESET, LOG_CLOSE, LOG_MSG };
 struct LogEntry {
-    int64_t nUs;    // QueryPerformanceCounter time in microseconds
-    int nKind;      // LOG_*
-    uint32_t dwMsg; // the short message, for LOG_MSG
+    int64_t nUs; // QueryPerformanceCounter time in microseconds
+    int nKind;   // LOG_*
+    uint32_t dwMsg;
 };
 // The log's lines; a line that does not parse ends the list (a line still being written).
-std::vector<LogEntry> ParseMidiLog(const std::string& strText);
+std::vector<LogEntry> ReadMidiLog(const std::string& strPath);
+// The short messages of entries [nFrom, nTo).
+std::vector<LogEntry> MessagesOf(const std::vector<LogEntry>& log, size_t nFrom, size_t nTo);
 
-// A channel message of a song at its ideal time from the start of the song.
+// A song's channel messages at their ideal times, as the program's own loader and sequencer
+// read the file, with the tempo map of all its tracks.
 struct SongEvent {
     double dUs;
-    int nTrack;
-    uint32_t dwMsg; // packed as for midiOutShortMsg
+    uint32_t dwMsg;
 };
 struct Song {
-    int bOk = 0;
-    double dUsLength = 0;          // ideal time of the last end of track
-    std::vector<SongEvent> events; // by time, then by track, then in file order
+    double dUsLength = 0; // ideal time of the last end of track
+    std::vector<SongEvent> events;
 };
-// Reads a Standard MIDI File with the program's own loader and sequencer, with the tempo map of
-// all its tracks and the default tempo of 500000 us per quarter note.
-Song ReadSong(const std::vector<uint8_t>& file);
+Song ReadSong(const std::vector<uint8_t>& file); // no events when it cannot be read
 
-// The program's messages held against the song, aligned on the first message.
+// The messages sent held against the song from its start. Each channel's messages must be the
+// song's in order; between channels only the times say what comes first.
 struct Playback {
-    size_t nMatched = 0;            // messages that are the song's next message on their channel
     std::string strFirstDifference; // empty when every message matched
-    size_t nOutOfOrder = 0;         // neighbours sent in an order 2 ms or more away from the song's
     double dMaxOffMs = 0;           // largest distance of a send from its ideal time
-    double dIdealEndUs = 0;         // ideal time of the last message matched
-    std::vector<double> offsetsMs;  // each matched message's send time less its ideal time
+    std::vector<double> offsetsMs;  // of each message matched: send time less ideal time, both
+                                    // from the first message
 };
 Playback ComparePlayback(const std::vector<LogEntry>& sent, const Song& song);
-
-// The median distance of the sends from their ideal times: a wrong tempo moves most messages,
-// a busy machine only some.
-double MedianOffMs(const Playback& play);
-
-// How many of the song's messages are due up to the ideal time dUs.
-size_t CountDueBy(const Song& song, double dUs);
-
-// The short messages of a stretch of the log.
-std::vector<LogEntry> MessagesOf(const std::vector<LogEntry>& log, size_t nFrom, size_t nTo);
