@@ -23,14 +23,10 @@ tw_wine_path(TW_AUDIO_TMP_WIN ${TW_AUDIO_TMP})
 tw_wine_path(TW_DRIVER_WIN $<TARGET_FILE:winetwmidi>)
 
 add_library(twaudiosupport STATIC ${CMAKE_SOURCE_DIR}/tests/audio/midi_log_win.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/song_walk.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/driver.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/file_bytes.cpp ${CMAKE_SOURCE_DIR}/tests/support/reference_fill.cpp)
-target_include_directories(twaudiosupport PUBLIC ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
-target_compile_definitions(twaudiosupport PUBLIC TW_DIST_DIR="${TW_DIST_WIN}"
-    TW_BUILD_DIR="${TW_BUILD_WIN}" TW_ASSETS_DIR="${TW_ASSETS_WIN}"
-    TW_AUDIO_TMP_WIN="${TW_AUDIO_TMP_WIN}" TW_AUDIO_TMP_UNIX="${TW_AUDIO_TMP}"
-    TW_DRIVER_WIN="${TW_DRIVER_WIN}")
-target_link_libraries(twaudiosupport PUBLIC twcore winmm advapi32 gdi32 user32 kernel32)
+    ${CMAKE_SOURCE_DIR}/tests/support/song_walk.cpp)
+target_compile_definitions(twaudiosupport PUBLIC TW_AUDIO_TMP_WIN="${TW_AUDIO_TMP_WIN}"
+    TW_AUDIO_TMP_UNIX="${TW_AUDIO_TMP}" TW_DRIVER_WIN="${TW_DRIVER_WIN}")
+target_link_libraries(twaudiosupport PUBLIC twdriver winmm advapi32)
 tw_warnings(twaudiosupport)
 
 file(GLOB TW_AUDIO_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/audio/*_test.cpp)

@@ -1,12 +1,8 @@
 # The monkey: a long random session against the real program, played like a child plays.
 # A short session is a test; a long one is run by hand (see the README).
 add_executable(twmonkey ${CMAKE_SOURCE_DIR}/tests/monkey/monkey_win.cpp
-    ${CMAKE_SOURCE_DIR}/tests/e2e/driver.cpp ${CMAKE_SOURCE_DIR}/tests/support/file_bytes.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/gdi_count_win.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/reference_fill.cpp)
-target_include_directories(twmonkey PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
-target_compile_definitions(twmonkey PRIVATE TW_DIST_DIR="${TW_DIST_WIN}" TW_BUILD_DIR="${TW_BUILD_WIN}")
-target_link_libraries(twmonkey PRIVATE twcore psapi ntdll gdi32 user32 kernel32 ${TW_STATIC_LINK})
+    ${CMAKE_SOURCE_DIR}/tests/support/gdi_count_win.cpp)
+target_link_libraries(twmonkey PRIVATE twdriver psapi ntdll ${TW_STATIC_LINK})
 target_link_options(twmonkey PRIVATE ${TW_STATIC_LINK})
 add_dependencies(twmonkey dist)
 tw_warnings(twmonkey)
