@@ -1,6 +1,5 @@
-// The colour buttons: what a click on each chooses, and the look each button draws.
+// The colour buttons: a click on the chosen one again, and which buttons look chosen.
 #include "pages/sound_win.h"
-#include "shell/base/ids.h"
 #include "shell/base/seams.h"
 #include "support/main_window.h"
 #include "ui/controlbar.h"
