@@ -23,12 +23,8 @@ class ColourButtons : public MainWindowTest {
         nPaletteBase = 28;
         idCurSwatch = 2008;
         nCurColour = 29;
-        Seam_PlaySoundA = RecordSound;
     }
-    void TearDown() override {
-        Seam_PlaySoundA = ::PlaySoundA;
-        MainWindowTest::TearDown();
-    }
+    CSeam<decltype(Seam_PlaySoundA)> seam{Seam_PlaySoundA, RecordSound};
 };
 
 TEST_F(ColourButtons, ClickingTheChosenPageOrSwatchAgainClicksAndChangesNothing) {
@@ -64,8 +60,8 @@ TEST_F(ColourButtons, TheChosenButtonsAndOnlyTheyOrOneWithTheFocusLookSelected) 
     for (int* lpidChosen : {&idCurPalettePage, &idCurSwatch}) {
         int idOther = *lpidChosen + 2;
         std::vector<DWORD> normal = Drawn(idOther, 0);
-        EXPECT_EQ(Drawn(idOther, ODS_SELECTED),
-                  normal); // pressing alone does not choose it
+        // Pressing alone does not make it look chosen.
+        EXPECT_EQ(Drawn(idOther, ODS_SELECTED), normal);
         std::vector<DWORD> focus = Drawn(idOther, ODS_FOCUS);
         *lpidChosen = idOther;
         EXPECT_EQ(Drawn(idOther, 0), focus) << "the focus shows the selected look";
