@@ -4,6 +4,7 @@
 
 #include "music/sequencer.h"
 #include "shell/base/diag.h"
+#include "shell/base/seams.h"
 
 #include <cstdio>
 #include <cstring>
@@ -84,10 +85,11 @@ void MidiPlayer::Play(const char* lpszPath) {
     // Without the timer's capabilities, a 1 ms period is the usual finest.
     song.uPeriod = timeGetDevCaps(&tc, sizeof(tc)) == TIMERR_NOERROR ? tc.wPeriodMin : 1;
     Rewind(&song);
-    timeBeginPeriod(song.uPeriod);
+    TW_PLATFORM(timeBeginPeriod)(song.uPeriod);
     song.bTimerOn = 1;
-    song.uTimerId = timeSetEvent(song.uPeriod, 0, TimerProc, (DWORD_PTR)this,
-                                 TIME_PERIODIC | TIME_CALLBACK_FUNCTION | TIME_KILL_SYNCHRONOUS);
+    song.uTimerId =
+        TW_PLATFORM(timeSetEvent)(song.uPeriod, 0, TimerProc, (DWORD_PTR)this,
+                                  TIME_PERIODIC | TIME_CALLBACK_FUNCTION | TIME_KILL_SYNCHRONOUS);
     LeaveCriticalSection(&csSong);
 }
 
@@ -96,10 +98,10 @@ void MidiPlayer::Play(const char* lpszPath) {
 void MidiPlayer::Stop() {
     EnterCriticalSection(&csSong);
     if (song.bTimerOn) {
-        timeKillEvent(song.uTimerId);
-        timeEndPeriod(song.uPeriod);
-        midiOutReset((HMIDIOUT)song.hMidiOut);
-        Sleep(10);
+        TW_PLATFORM(timeKillEvent)(song.uTimerId);
+        TW_PLATFORM(timeEndPeriod)(song.uPeriod);
+        TW_PLATFORM(midiOutReset)((HMIDIOUT)song.hMidiOut);
+        TW_PLATFORM(Sleep)(10);
         song.bTimerOn = 0;
     }
     LeaveCriticalSection(&csSong);

@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include "pages/rng.h"
+#include "shell/base/seams.h"
 
 HGLOBAL hWaveRes[IDW_COUNT];
 LPVOID lpWaveData[IDW_COUNT];
@@ -41,13 +42,13 @@ void LoadSounds(HINSTANCE hInstance) {
 }
 
 void PlaySoundOnce(int idSound) {
-    PlaySoundA(WaveData(idSound), NULL, SND_MEMORY | SND_ASYNC);
+    TW_PLATFORM(PlaySoundA)(WaveData(idSound), NULL, SND_MEMORY | SND_ASYNC);
 }
 
 void PlaySoundLoop(int idSound) {
-    PlaySoundA(WaveData(idSound), NULL, SND_MEMORY | SND_ASYNC | SND_LOOP);
+    TW_PLATFORM(PlaySoundA)(WaveData(idSound), NULL, SND_MEMORY | SND_ASYNC | SND_LOOP);
 }
 
 void StopSound() {
-    PlaySoundA(NULL, NULL, 0);
+    TW_PLATFORM(PlaySoundA)(NULL, NULL, 0);
 }

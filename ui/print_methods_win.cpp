@@ -3,6 +3,7 @@
 
 #include "pages/page.h"
 #include "ui/print_layout.h"
+#include "ui/print_seams.h"
 #include "ui/printopt.h"
 
 // The page as the print methods take it: loaded, and of the size the print buffers hold.
@@ -69,10 +70,11 @@ static void PrintTiles(HDC hdcPrn, const TilesPlacement& tiles, int W, int nHalf
     int nSide = TILE_SIDE * tiles.s;
     for (int r = 0; r < TILE_ROWS; r++) {
         for (int k = 0; k < TILE_COLUMNS; k++) {
-            StretchBlt(hdcTile, 0, 0, nSide, nSide, hdcHalf, TILE_SIDE * k, TILE_SIDE * r,
-                       TILE_SIDE, TILE_SIDE, SRCCOPY);
+            TW_PLATFORM(StretchBlt)
+            (hdcTile, 0, 0, nSide, nSide, hdcHalf, TILE_SIDE * k, TILE_SIDE * r, TILE_SIDE,
+             TILE_SIDE, SRCCOPY);
             PrintRect rc = TilePlace(tiles, W, nHalf, r, k);
-            BitBlt(hdcPrn, rc.x, rc.y, rc.cx, rc.cy, hdcTile, 0, 0, SRCCOPY);
+            TW_PLATFORM(BitBlt)(hdcPrn, rc.x, rc.y, rc.cx, rc.cy, hdcTile, 0, 0, SRCCOPY);
         }
     }
 }
@@ -108,8 +110,9 @@ BOOL PrintAlternate(HDC hdcPrn, short xPage, short yPage) {
         HalvesPlacement halves = HalvesPlace(xPage, yPage, W, H);
         const PrintRect* lprc[2] = {&halves.rcUpper, &halves.rcLower};
         for (int i = 0; i < 2; i++)
-            StretchBlt(hdcPrn, lprc[i]->x, lprc[i]->y, lprc[i]->cx, lprc[i]->cy, half[i].hdc, 0, 0,
-                       FramedHalfWidth(H), FramedHalfHeight(W), SRCCOPY);
+            TW_PLATFORM(StretchBlt)
+            (hdcPrn, lprc[i]->x, lprc[i]->y, lprc[i]->cx, lprc[i]->cy, half[i].hdc, 0, 0,
+             FramedHalfWidth(H), FramedHalfHeight(W), SRCCOPY);
     }
 
     for (int i = 0; i < 2; i++) {

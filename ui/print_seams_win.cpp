@@ -10,4 +10,7 @@ decltype(&::StartDocA) Seam_StartDocA = ::StartDocA;
 decltype(&::StartPage) Seam_StartPage = ::StartPage;
 decltype(&::EndPage) Seam_EndPage = ::EndPage;
 decltype(&::EndDoc) Seam_EndDoc = ::EndDoc;
+decltype(&::SetAbortProc) Seam_SetAbortProc = ::SetAbortProc;
+decltype(&::StretchBlt) Seam_StretchBlt = ::StretchBlt;
+decltype(&::BitBlt) Seam_BitBlt = ::BitBlt;
 #endif

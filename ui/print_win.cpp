@@ -73,7 +73,7 @@ void PrintPage(HWND hWnd) {
     ASSERT_AT(xPage || yPage, szModule, nLinePageSize, "xPage || yPage");
 
     BeginBusyWork(hWnd, TRUE);
-    SetAbortProc(hdcPrn, PrintAbortProc);
+    TW_PLATFORM(SetAbortProc)(hdcPrn, PrintAbortProc);
     PrintJob(hdcPrn, xPage, yPage);
     // Keys and clicks made while printing do nothing; the mouse move sets the cursor again.
     EndBusyWork(hWnd);

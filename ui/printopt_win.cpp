@@ -1,6 +1,7 @@
 // The Printing Options dialog and the file that remembers its choice.
 #include "ui/printopt.h"
 
+#include "shell/base/seams.h"
 #include "ui/dialog.h"
 
 int nPrintMode = 0;
@@ -21,7 +22,7 @@ static HFILE OpenPrintFile(int* lpbCreated) {
 static void WriteMode(HFILE hf) {
     BYTE bytes[PRINTOPT_FILE_BYTES];
     EncodePrintMode(nPrintMode, bytes);
-    _lwrite(hf, reinterpret_cast<LPCCH>(bytes), sizeof(bytes));
+    TW_PLATFORM(_lwrite)(hf, reinterpret_cast<LPCCH>(bytes), sizeof(bytes));
 }
 
 void LoadPrintMode() {

@@ -11,4 +11,11 @@ decltype(&::_lwrite) Seam__lwrite = ::_lwrite;
 decltype(&::_hwrite) Seam__hwrite = ::_hwrite;
 decltype(&::DirectDrawCreate) Seam_DirectDrawCreate = ::DirectDrawCreate;
 decltype(&::DestroyWindow) Seam_DestroyWindow = ::DestroyWindow;
+decltype(&::PlaySoundA) Seam_PlaySoundA = ::PlaySoundA;
+decltype(&::timeBeginPeriod) Seam_timeBeginPeriod = ::timeBeginPeriod;
+decltype(&::timeEndPeriod) Seam_timeEndPeriod = ::timeEndPeriod;
+decltype(&::timeSetEvent) Seam_timeSetEvent = ::timeSetEvent;
+decltype(&::timeKillEvent) Seam_timeKillEvent = ::timeKillEvent;
+decltype(&::midiOutReset) Seam_midiOutReset = ::midiOutReset;
+decltype(&::Sleep) Seam_Sleep = ::Sleep;
 #endif

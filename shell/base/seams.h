@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 #include <ddraw.h>
+#include <mmsystem.h>
 
 #if defined(TW_SEAMS)
 #define TW_SEAM(fn) extern decltype(&::fn) Seam_##fn;
@@ -20,3 +21,10 @@ TW_SEAM(_lwrite)
 TW_SEAM(_hwrite)
 TW_SEAM(DirectDrawCreate)
 TW_SEAM(DestroyWindow)
+TW_SEAM(PlaySoundA)
+TW_SEAM(timeBeginPeriod)
+TW_SEAM(timeEndPeriod)
+TW_SEAM(timeSetEvent)
+TW_SEAM(timeKillEvent)
+TW_SEAM(midiOutReset)
+TW_SEAM(Sleep)

@@ -14,11 +14,8 @@ namespace {
 // One entry of the GDI handle table that the PEB points to; Type 0 is a free entry.
 struct GdiHandleEntry {
     UINT64 Object;
-    USHORT ProcessId;
-    USHORT Lock;
-    USHORT Unique;
-    UCHAR Type;
-    UCHAR Flags;
+    USHORT ProcessId, Lock, Unique;
+    UCHAR Type, Flags;
     UINT64 UserPointer;
 };
 static_assert(sizeof(GdiHandleEntry) == 24, "GDI handle table entry");

@@ -1,98 +1,71 @@
-// The control bar's bitmaps as compiled into the program, and its owner-draw.
-#include "pages/palette.h"
-#include "shell/app.h"
-#include "shell/base/busy.h"
-#include "shell/mainwnd.h"
+// The colour buttons: a click on the chosen one again, and which buttons look chosen.
+#include "pages/sound_win.h"
+#include "shell/base/seams.h"
+#include "support/main_window.h"
 #include "ui/controlbar.h"
-#include <gtest/gtest.h>
 
 namespace {
 
-// A loaded 8-bit resource bitmap read back as 0x00RRGGBB, row 0 at the top.
-struct Pixels {
-    int cx = 0, cy = 0;
-    std::vector<uint32_t> px;
-    uint32_t At(int x, int y) const { return px[(size_t)y * cx + x]; }
+std::vector<LPCSTR> SoundsPlayed;
+BOOL WINAPI RecordSound(LPCSTR lpszSound, HMODULE, DWORD) {
+    SoundsPlayed.push_back(lpszSound);
+    return TRUE;
+}
+
+// The control bar on the main window, with the colour chosen at start-up.
+class ColourButtons : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        CreateControlBar(hWndMain);
+        LoadSounds(hInst);
+        idCurPalettePage = 2001;
+        nPaletteBase = 28;
+        idCurSwatch = 2008;
+        nCurColour = 29;
+    }
+    CSeam<decltype(Seam_PlaySoundA)> seam{Seam_PlaySoundA, RecordSound};
 };
 
-Pixels ReadBitmap(HBITMAP hbm) {
-    Pixels p;
-    BITMAP bm;
-    if (hbm == NULL || !GetObjectA(hbm, sizeof(bm), &bm))
-        return p;
-    p.cx = bm.bmWidth;
-    p.cy = bm.bmHeight;
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = p.cx;
-    bmi.bmiHeader.biHeight = -p.cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    p.px.resize((size_t)p.cx * p.cy);
-    HDC hdc = GetDC(NULL);
-    GetDIBits(hdc, hbm, 0, p.cy, p.px.data(), &bmi, DIB_RGB_COLORS);
-    ReleaseDC(NULL, hdc);
-    for (uint32_t& v : p.px)
-        v &= 0xFFFFFF;
-    return p;
-}
-
-uint32_t Rgb(const PageRgb& c) {
-    return (uint32_t)c.red << 16 | (uint32_t)c.green << 8 | c.blue;
-}
-
-TEST(SwatchBitmaps, EverySwatchShowsExactlyThePaletteColourItSelects) {
-    for (int n = 0; n < 224; n++) {
-        HBITMAP hbm = LoadBitmapA(hInst, MAKEINTRESOURCEA(101 + n));
-        Pixels p = ReadBitmap(hbm);
-        DeleteObject(hbm);
-        ASSERT_EQ(p.cx, 46) << "bitmap " << 101 + n;
-        ASSERT_EQ(p.cy, 90) << "bitmap " << 101 + n;
-        uint32_t rgbWanted = Rgb(PaletteColours[n + 1]);
-        // The small dot of the normal look and the large disc of the selected look, both at the
-        // centre of their 45 x 45 button face.
-        EXPECT_EQ(p.At(22, 22), rgbWanted) << "normal look of swatch " << n + 1;
-        EXPECT_EQ(p.At(22, 45 + 22), rgbWanted) << "selected look of swatch " << n + 1;
-        int nDisc = 0, nDot = 0;
-        for (int y = 0; y < 45; y++)
-            for (int x = 0; x < 45; x++) {
-                nDot += p.At(x, y) == rgbWanted;
-                nDisc += p.At(x, 45 + y) == rgbWanted;
-            }
-        EXPECT_GT(nDisc, 3 * nDot) << "the selected disc is larger than the dot, swatch " << n + 1;
+TEST_F(ColourButtons, ClickingTheChosenPageOrSwatchAgainClicksAndChangesNothing) {
+    ASSERT_NE(lpWaveData[IDW_CLICK], nullptr);
+    for (int idButton : {2001, 2008}) {
+        SoundsPlayed.clear();
+        SendMessageA(hWndMain, WM_COMMAND, idButton, 0);
+        EXPECT_EQ(SoundsPlayed, std::vector<LPCSTR>{(LPCSTR)lpWaveData[IDW_CLICK]});
+        EXPECT_EQ(std::vector<int>({idCurPalettePage, nPaletteBase, idCurSwatch, nCurColour}),
+                  std::vector<int>({2001, 28, 2008, 29}));
     }
 }
 
-TEST(ToolBitmaps, EachPairIsItsButtonsSizeAndThePressedLookDiffers) {
-    static const char* const szUp[] = {"QuitBtn", "PrintBtn", "ClearBtn",
-                                       "InfoBtn", "UpBtn",    "DownBtn"};
-    static const char* const szDown[] = {"QuitBtnDn", "PrintBtnDn", "ClearBtnDn",
-                                         "InfoBtnDn", "UpBtnDn",    "DownBtnDn"};
-    for (int i = 0; i < nToolButtons; i++) {
-        HBITMAP hbmUp = LoadBitmapA(hInst, szUp[i]);
-        HBITMAP hbmDown = LoadBitmapA(hInst, szDown[i]);
-        Pixels up = ReadBitmap(hbmUp), down = ReadBitmap(hbmDown);
-        DeleteObject(hbmUp);
-        DeleteObject(hbmDown);
-        EXPECT_EQ(up.cx, ToolButtons[i].cx) << szUp[i];
-        EXPECT_EQ(up.cy, ToolButtons[i].cy) << szUp[i];
-        EXPECT_EQ(down.cx, ToolButtons[i].cx) << szDown[i];
-        EXPECT_NE(up.px, down.px) << szUp[i];
-    }
+// What a 45 x 45 button draws in a state, as 32-bit pixels.
+std::vector<DWORD> Drawn(int idButton, UINT uState) {
+    BITMAPINFO bmi = {{sizeof(BITMAPINFOHEADER), 45, -45, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    DWORD* lpBits = NULL;
+    RECT rc = {0, 0, 45, 45};
+    HDC hdc = CreateCompatibleDC(NULL);
+    DRAWITEMSTRUCT dis = {ODT_BUTTON, UINT(idButton), 0, ODA_DRAWENTIRE, uState, NULL, hdc, rc, 0};
+    HBITMAP hbm = CreateDIBSection(dis.hDC, &bmi, DIB_RGB_COLORS, (void**)&lpBits, NULL, 0);
+    HGDIOBJ hbmOld = SelectObject(dis.hDC, hbm);
+    OnDrawItem(&dis);
+    GdiFlush();
+    std::vector<DWORD> px(lpBits, lpBits + 45 * 45);
+    SelectObject(dis.hDC, hbmOld);
+    DeleteObject(hbm);
+    DeleteDC(dis.hDC);
+    return px;
 }
 
-TEST(PaletteBitmaps, EachPageButtonHasTwoDifferentLooks) {
-    for (int p = 0; p < nPaletteButtons; p++) {
-        HBITMAP hbm = LoadBitmapA(hInst, MAKEINTRESOURCEA(91 + p));
-        Pixels px = ReadBitmap(hbm);
-        DeleteObject(hbm);
-        ASSERT_EQ(px.cx, 46);
-        ASSERT_EQ(px.cy, 90);
-        int nDiff = 0;
-        for (int y = 0; y < 45; y++)
-            for (int x = 0; x < 45; x++)
-                nDiff += px.At(x, y) != px.At(x, 45 + y);
-        EXPECT_GT(nDiff, 50) << "page button " << p;
+TEST_F(ColourButtons, TheChosenButtonsAndOnlyTheyOrOneWithTheFocusLookSelected) {
+    for (int* lpidChosen : {&idCurPalettePage, &idCurSwatch}) {
+        int idOther = *lpidChosen + 2;
+        std::vector<DWORD> normal = Drawn(idOther, 0);
+        // Pressing alone does not make it look chosen.
+        EXPECT_EQ(Drawn(idOther, ODS_SELECTED), normal);
+        std::vector<DWORD> focus = Drawn(idOther, ODS_FOCUS);
+        *lpidChosen = idOther;
+        EXPECT_EQ(Drawn(idOther, 0), focus) << "the focus shows the selected look";
+        EXPECT_NE(focus, normal);
     }
 }
 

@@ -1,169 +1,79 @@
-// The music on Windows: the song read from disk, the player on the multimedia timer (without a
-// device), and the music control's answers to activation, in a folder of their own.
+// The music on the multimedia timer: how the timer and its period start and stop as the program is
+// activated and deactivated.
 #include "music/midi_player.h"
 #include "music/music.h"
-#include "native/midi_builder.h"
-#include "shell/base/diag.h"
-
+#include "shell/base/seams.h"
+#include "support/main_window.h"
 #include "support/temp_dir.h"
-#include <gtest/gtest.h>
-
 #include <fstream>
-#include <iterator>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
 
-// A format 1 song of one track that ends after nTicks ticks at 96 ticks a quarter.
-Bytes ShortSong(uint32_t nTicks, int nTracks = 1) {
-    MidiBuilder b;
-    b.Header(1, nTracks, 96);
+// A format 1 song of nTracks empty tracks.
+void WriteSong(const char* lpszFile, char nTracks) {
+    std::string strSong =
+        std::string("MThd\0\0\0\6\0\1\0", 11) + nTracks + std::string("\0\x60", 2);
     for (int i = 0; i < nTracks; i++)
-        b.Track(Cat({{0x00, 0x90, 0x3C, 0x40},
-                     VarLen(nTicks),
-                     {0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00}}));
-    return b.bytes;
+        strSong += std::string("MTrk\0\0\0\4\0\xFF\x2F\0", 12);
+    std::ofstream(lpszFile, std::ios::binary) << strSong;
 }
 
-// Waits up to nMs for a condition that the timer thread brings about.
-template <class F> bool WaitFor(F fnDone, DWORD nMs = 2000) {
-    DWORD dwStart = GetTickCount();
-    while (!fnDone()) {
-        if (GetTickCount() - dwStart > nMs)
-            return false;
-        Sleep(5);
+// A timer that never fires, so the song stays at its beginning, and a log of its calls.
+struct FakeTimer {
+    static inline std::vector<std::string> calls;
+    static inline UINT uLastId;
+    static MMRESULT Log(const char* lpszCall, UINT uValue) {
+        calls.push_back(lpszCall + std::to_string(uValue));
+        return 0;
     }
-    return true;
-}
-
-// A fresh folder as the current directory; files are written into it by name.
-class MusicFolder : public testing::Test {
-  protected:
-    void SetUp() override { ASSERT_TRUE(folder.Made()); }
-    void TearDown() override {
-        Player.Release();
-        bLogOn = 0;
+    static MMRESULT WINAPI BeginPeriod(UINT uPeriod) { return Log("begin period ", uPeriod); }
+    static MMRESULT WINAPI EndPeriod(UINT uPeriod) { return Log("end period ", uPeriod); }
+    static MMRESULT WINAPI Set(UINT uMs, UINT, LPTIMECALLBACK, DWORD_PTR, UINT) {
+        return Log("set every ", uMs) + ++uLastId;
     }
-    std::string Path(const char* lpszName) { return folder.Path(lpszName); }
-    // Writes through a second file and a rename, so that a reader never sees half a file.
-    void Write(const char* lpszName, const Bytes& data) {
-        std::string strTmp = Path("new.tmp");
-        {
-            std::ofstream out(strTmp, std::ios::binary);
-            out.write((const char*)data.data(), (std::streamsize)data.size());
-        }
-        ASSERT_TRUE(WaitFor([&] {
-            return MoveFileExA(strTmp.c_str(), Path(lpszName).c_str(), MOVEFILE_REPLACE_EXISTING) !=
-                   0;
-        }));
-    }
-    std::string Log() {
-        std::ifstream in(Path("log.txt"));
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    CTempCurrentDir folder{"twmusic"};
+    static MMRESULT WINAPI Kill(UINT uId) { return Log("kill ", uId); }
+    static MMRESULT WINAPI Reset(HMIDIOUT) { return Log("reset ", 0); }
+    static void WINAPI Wait(DWORD dwMs) { Log("wait ", dwMs); }
 };
 
-TEST_F(MusicFolder, SongFileIsReadAndAlwaysClosed) {
-    MidiSong song{};
-    EXPECT_STREQ(LoadMidiFile(Path("none.mid").c_str(), &song),
-                 "File cannot be loaded for reading.");
-    EXPECT_STREQ(LoadMidiFile((const char*)NULL, &song), "File cannot be loaded for reading.");
-
-    Write("good.mid", MidiBuilder().Raw(ShortSong(10, 2)).Riff());
-    // Another reader may hold the file open meanwhile.
-    HANDLE hOther = CreateFileA(Path("good.mid").c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
-                                OPEN_EXISTING, 0, NULL);
-    ASSERT_NE(hOther, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(LoadMidiFile(Path("good.mid").c_str(), &song), nullptr);
-    CloseHandle(hOther);
-    EXPECT_EQ(song.nTracks, 2);
-    EXPECT_EQ(song.pTracks[1].nTotalTicks, 10);
-    FreeSong(&song);
-    EXPECT_TRUE(DeleteFileA(Path("good.mid").c_str())) << "closed after a load";
-
-    Write("long.mid", MidiBuilder().Header(1, 1, 96).Chunk("MTrk", kEndOfTrack, 0x7FFFFFFF).bytes);
-    EXPECT_STREQ(LoadMidiFile(Path("long.mid").c_str(), &song),
-                 "Error encountered when reading track chunk.");
-    EXPECT_EQ(song.pTracks, nullptr);
-    EXPECT_TRUE(DeleteFileA(Path("long.mid").c_str())) << "closed after a refusal";
-}
-
-TEST_F(MusicFolder, PlayerLoopsThroughItsFileWithoutADevice) {
-    MidiPlayer player; // never opened: every message goes nowhere
-    Write("song.mid", ShortSong(0));
-    std::string strPath = Path("song.mid");
-    player.Play(strPath.c_str());
-    ASSERT_TRUE(player.song.bTimerOn);
-    EXPECT_EQ(player.lpszFile, strPath.c_str());
-    EXPECT_GE(player.song.uPeriod, 1u);
-
-    // Each end of the song reloads the file on the timer thread: a new file shows.
-    Write("song.mid", ShortSong(0, 3));
-    EXPECT_TRUE(WaitFor([&] { return player.song.nTracks == 3; }));
-
-    // A file that fails to load keeps the playing song.
-    player.Play(Path("none.mid").c_str());
-    EXPECT_EQ(player.lpszFile, strPath.c_str());
-    EXPECT_TRUE(player.song.bTimerOn);
-
-    player.Release();
-    EXPECT_FALSE(player.song.bTimerOn);
-    EXPECT_EQ(player.song.pTracks, nullptr);
-    EXPECT_TRUE(DeleteFileA(strPath.c_str()));
-}
-
-TEST_F(MusicFolder, PlayerRestartingOnTheTimerThreadMeetsPlayAndReleaseOnThisOne) {
-    // A song without tracks restarts at every timer period, so the timer thread runs Play
-    // all the time while this thread starts and releases the song.
-    MidiPlayer player;
-    Write("empty.mid", MidiBuilder().Header(1, 0, 96).bytes);
-    std::string strPath = Path("empty.mid");
-    for (int i = 0; i < 60; i++) {
-        player.Play(strPath.c_str());
-        Sleep(i % 3);
-        if (i % 4 == 3)
-            player.Release();
-    }
-    player.Release();
-    EXPECT_FALSE(player.song.bTimerOn);
-    EXPECT_TRUE(DeleteFileA(strPath.c_str()));
-}
-
-TEST_F(MusicFolder, MusicPlaysOnlyWhileTheProgramIsActive) {
-    bLogOn = 1;
-    Write("twell3.mid", ShortSong(96));
+TEST(Music, EachActivationRestartsTheSongFromItsFileAndEachStopGoesInOrder) {
+    CTempCurrentDir folder("twmusic");
+    ASSERT_TRUE(folder.Made());
+    CSeam<decltype(Seam_timeBeginPeriod)> seam1{Seam_timeBeginPeriod, FakeTimer::BeginPeriod};
+    CSeam<decltype(Seam_timeEndPeriod)> seam2{Seam_timeEndPeriod, FakeTimer::EndPeriod};
+    CSeam<decltype(Seam_timeSetEvent)> seam3{Seam_timeSetEvent, FakeTimer::Set};
+    CSeam<decltype(Seam_timeKillEvent)> seam4{Seam_timeKillEvent, FakeTimer::Kill};
+    CSeam<decltype(Seam_midiOutReset)> seam5{Seam_midiOutReset, FakeTimer::Reset};
+    CSeam<decltype(Seam_Sleep)> seam6{Seam_Sleep, FakeTimer::Wait};
+    FakeTimer::uLastId = 100;
+    WriteSong("twell3.mid", 1);
     MusicControl control;
-    control.OnActivateApp(TRUE); // before Start: no path yet, nothing plays
-    EXPECT_FALSE(Player.song.bTimerOn);
-    control.Start(MusicFiles);
-    ASSERT_TRUE(Player.song.bTimerOn);
-    EXPECT_EQ(std::string(Player.lpszFile), Path("twell3.mid"));
-
-    control.OnActivateApp(FALSE);
-    EXPECT_FALSE(Player.song.bTimerOn);
-    EXPECT_EQ(Player.song.pTracks, nullptr);
-    control.OnActivateApp(TRUE);
-    EXPECT_TRUE(Player.song.bTimerOn);
-
-    // With the file gone, activations change nothing but the log.
-    control.OnActivateApp(FALSE);
-    ASSERT_TRUE(DeleteFileA(Path("twell3.mid").c_str()));
-    control.OnActivateApp(TRUE);
-    EXPECT_FALSE(Player.song.bTimerOn);
-    control.Shutdown();
-    EXPECT_EQ(Player.song.hMidiOut, nullptr);
-
-    std::string strLog = Log();
-    const char* lpszLines[] = {"WM_ACTIVATEAPP 0", "WM_ACTIVATEAPP 1", "WM_ACTIVATEAPP 0",
-                               "WM_ACTIVATEAPP 1", "WM_ACTIVATEAPP 0"};
-    size_t nPos = 0;
-    for (const char* lpszLine : lpszLines) {
-        nPos = strLog.find(lpszLine, nPos);
-        ASSERT_NE(nPos, std::string::npos) << lpszLine << " missing from:\n" << strLog;
-        nPos++;
+    control.Start(MusicFiles); // not active yet: nothing plays
+    std::vector<std::vector<std::string>> calls;
+    UINT uPeriod = 0;
+    for (WPARAM bActive : {TRUE, FALSE, FALSE, TRUE, TRUE, FALSE}) {
+        WriteSong("twell3.mid", char(calls.size() + 1));
+        FakeTimer::calls.clear();
+        control.OnActivateApp(bActive);
+        calls.push_back(FakeTimer::calls);
+        if (bActive) {
+            EXPECT_EQ(Player.song.nTracks, int(calls.size())) << "the file read anew";
+            uPeriod = Player.song.uPeriod;
+        }
     }
+    std::string strPeriod = std::to_string(uPeriod);
+    std::vector<std::string> start = {"begin period " + strPeriod, "set every " + strPeriod};
+    std::vector<std::string> stop = {"end period " + strPeriod, "reset 0", "wait 10"};
+    EXPECT_EQ(calls[0], start);
+    EXPECT_EQ(calls[1], (std::vector<std::string>{"kill 101", stop[0], stop[1], stop[2]}));
+    EXPECT_EQ(calls[2], std::vector<std::string>{});
+    EXPECT_EQ(calls[3], start);
+    EXPECT_EQ(calls[4], (std::vector<std::string>{"kill 102", stop[0], stop[1], stop[2], start[0],
+                                                  start[1]}));
+    EXPECT_EQ(calls[5], (std::vector<std::string>{"kill 103", stop[0], stop[1], stop[2]}));
+    control.Shutdown();
 }
 
 } // namespace
