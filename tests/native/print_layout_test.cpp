@@ -37,6 +37,13 @@ TEST(PrintPlacement, EachMethodCentresThePageAtItsSize) {
                   (std::vector<int>{t.s, t.x, t.y}))
             << t.cx << " x " << t.cy;
     }
+    // The framed halves the printing draws fill exactly what the enlargement centred.
+    for (const auto& t : tiles)
+        if (t.s > 3 && t.s < 20) {
+            EXPECT_EQ(std::pair(2 * t.x + t.s * FramedHalfWidth(H),
+                                2 * t.y + 2 * t.s * FramedHalfHeight(W)),
+                      std::pair(int(t.cx), int(t.cy)));
+        }
     // The lower half's tiles start 333 enlarged pixels below the upper half's.
     const TilesPlacement placed = TilesPlace(2400, 3150, W, H);
     EXPECT_EQ(Rect(TilePlace(placed, W, 0, 2, 3)),
@@ -50,13 +57,14 @@ TEST(PrintPlacement, EachMethodCentresThePageAtItsSize) {
 TEST(PrintImage, ThePageTurnsAQuarterAnticlockwiseBlankTurnsWhiteAndAFrameOfZerosGoesRound) {
     std::vector<uint8_t> page(PAGE_BYTES), turned(PAGE_BYTES, 0xEE);
     for (size_t i = 0; i < page.size(); i++) // every pixel tells where it came from
-        page[i] = i % 7 == 3 ? PIXEL_BLANK : uint8_t(1 + i % 223);
+        page[i] = i % 7 == 3 ? uint8_t(PIXEL_BLANK) : uint8_t(1 + i % 223);
     TurnPage(page.data(), W, H, turned.data());
     // Both buffers bottom-up: the top edge becomes the left edge.
     for (int nRow = 0; nRow < H; nRow++)
         for (int x = 0; x < W; x++) {
             const uint8_t v = page[size_t(nRow) * W + x];
-            ASSERT_EQ(turned[size_t(x) * H + (H - 1 - nRow)], v == PIXEL_BLANK ? PIXEL_WHITE : v)
+            ASSERT_EQ(turned[size_t(x) * H + (H - 1 - nRow)],
+                      v == PIXEL_BLANK ? uint8_t(PIXEL_WHITE) : v)
                 << x << ", " << nRow;
         }
     const int cxFramed = H + 8, cyFramed = W + 8;
