@@ -88,6 +88,10 @@ TEST(ColourFill, DoesNothingOffThePageOrWithoutOne) {
     for (PageBits bad : {PageBits{nullptr, 4, 4}, PageBits{page.data(), 4, 0}})
         EXPECT_EQ(ColourFillOn(host, bad, 0, 0, 3) + ClearFillOn(host, bad, page.data()), 0);
     EXPECT_EQ(ClearFillOn(host, {page.data(), 4, 4}, nullptr), 0);
+    for (int nColour : {0, 256})
+        EXPECT_EQ(ColourFillOn(host, {page.data(), 4, 4}, 0, 0, nColour) +
+                      FloodColour({page.data(), 4, 4}, 0, 0, nColour),
+                  0);
     EXPECT_TRUE(host.events.empty());
     EXPECT_EQ(page, std::vector<uint8_t>(16, PIXEL_BLANK));
 }
@@ -124,10 +128,10 @@ TEST(ColourFill, LooksForMessagesAtMostOnceAMillisecondWhileNoneCome) {
     EXPECT_EQ(host.nPumps, 11); // the waiting ten, one look that found none; the clock stood
     FakeHost ticking;
     ticking.nWaiting = 0;
-    ticking.dwMicroStep = 3;
+    ticking.dwMicroStep = 1; // a microsecond a reading
     ColourFillOn(ticking, {page.data(), 100, 100}, 0, 0, 9);
     EXPECT_GT(ticking.nPumps, 2);
-    EXPECT_GE(ticking.dwPumpGap, 1000u);
+    EXPECT_EQ(ticking.dwPumpGap, 1001u); // a millisecond, and the reading that started it
 }
 
 TEST(ClearFill, BlanksAllButOutlinesInAWaveFromTheCentreWithItsOwnSounds) {

@@ -60,7 +60,7 @@ TEST(MidiLoader, RefusesEachFaultWithItsMessageAndKeepsNothing) {
          "Track 0 Offset 4 Variable-Length data on SysEx message."},
         {SongOf({{0x00, 0xF1}}), "Track 0 Offset 2: Incorrect first byte."},
         {SongOf({{0x00, 0x90, 0x80}}), "Track 0 Offset 3: Message first data byte problem."},
-        {SongOf({{0x00, 0xB0, 0x07, 0xFF}}), "Track 0 Offset 4: Message second data byte problem."},
+        {SongOf({{0x00, 0xB0, 0x07, 0x80}}), "Track 0 Offset 4: Message second data byte problem."},
         // A program change takes one data byte: the 0x06 is the next delta time.
         {SongOf({{0x00, 0xC0, 0x05, 0x06}}), "Track 0 Offset 4: First byte problem."},
         // Data before any status byte is taken as a message with two data bytes.
@@ -77,9 +77,9 @@ TEST(MidiLoader, RefusesEachFaultWithItsMessageAndKeepsNothing) {
 
 TEST(MidiLoader, KeepsEveryEventKindTheTrackBytesAndTheirTicks) {
     Bytes track = Cat({
-        {0x00, 0x40, 0x40},                   // data before any status byte
-        {0x00, 0xC0, 0x05, 0x0A, 0x06},       // program change, then running status
-        {0x00, 0xF0, 0x01, 0xF7, 0x14, 0x41}, // SysEx; running status survives it
+        {0x00, 0x40, 0x40},             // data before any status byte
+        {0x00, 0xC0, 0x05, 0x0A, 0x06}, // program change, then running status
+        {0x00, 0xF0, 0x01, 0xF7, 0x00, 0xF0, 0x00, 0x14, 0x41}, // SysEx; running status survives it
         {0x00, 0xFF, 0x7F},
         VarLen(200),
         Bytes(200, 0x55), // a two-byte variable length
@@ -183,9 +183,9 @@ TEST(Sequencer, KeepsRunningStatusAndPassesOverDataBeforeTheFirstStatus) {
                             Bytes(129, 0x05),
                             {0x00, 0x40, 0x40, 0x00, 0x90, 0x3C, 0x40},
                             {0x00, 0xFF, 0x01, 0x01, 'a', 0x00, 0xF0, 0x02, 0x7E, 0xF7},
-                            {0x00, 0x3E, 0x41, 0x00, 0xD2, 0x30, 0x00, 0x31},
+                            {0x00, 0x00, 0x41, 0x00, 0xD2, 0x30, 0x00, 0x31},
                             kEndOfTrack})}));
-    std::vector<uint32_t> want = {kNoteOn, Msg(0x90, 0x3E, 0x41), Msg(0xD2, 0x30), Msg(0xD2, 0x31)};
+    std::vector<uint32_t> want = {kNoteOn, Msg(0x90, 0x00, 0x41), Msg(0xD2, 0x30), Msg(0xD2, 0x31)};
     p.Tick(); // all at tick 0: it ends and starts again in the same call
     EXPECT_EQ(p.sent, want);
     p.Tick(); // no status left over from the last pass for the leading data

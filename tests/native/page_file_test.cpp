@@ -49,6 +49,9 @@ TEST_F(PageFileTest, OneBitPageSavesAsAnEightBitFileWithTheProgramColoursThatLoa
         Poke32(want, OFF_COLOURS + 4 * i, (c.blue | b) | (c.green | b) << 8 | (c.red | b) << 16, 3);
     }
     const std::vector<uint8_t> saved = Saved();
+    for (int i : {PIXEL_OUTLINE, PIXEL_WHITE}) // outlines print black on white
+        EXPECT_EQ(PaletteColours[i].red + PaletteColours[i].green + PaletteColours[i].blue,
+                  i ? 765 : 0);
     EXPECT_EQ(saved, want);
     ASSERT_EQ(1, Load(ColourPageFile(ColourPicture)));
     ASSERT_EQ(1, Load(saved));
