@@ -118,6 +118,13 @@ TEST(ColourFill, DrawsAFrameEvery2501EntriesWithTheLoopAfter450ms) {
     EXPECT_EQ(loops[0].nArg, IDW_FILL_LOOP);
     EXPECT_EQ(loops[0].nPumps, draws[4].nPumps); // at 1500: 1400 is too early
     EXPECT_EQ(host.events.back().cKind, 'S');
+
+    std::vector<uint8_t> lone(9, 0); // a pixel walled in stays as it is, but the fill is heard
+    lone[4] = PIXEL_BLANK;
+    FakeHost quick;
+    ColourFillOn(quick, {lone.data(), 3, 3}, 1, 1, 9);
+    EXPECT_EQ(lone[4], PIXEL_BLANK);
+    EXPECT_EQ(std::string({quick.events[0].cKind, quick.events.back().cKind}), "OD");
 }
 
 TEST(ColourFill, LooksForMessagesAtMostOnceAMillisecondWhileNoneCome) {
