@@ -94,6 +94,9 @@ TEST(ColourFill, DoesNothingOffThePageOrWithoutOne) {
                   0);
     EXPECT_TRUE(host.events.empty());
     EXPECT_EQ(page, std::vector<uint8_t>(16, PIXEL_BLANK));
+    EXPECT_EQ(FloodColour({page.data(), 4, 4}, 0, 0, 255), 17); // the last colour there is
+    std::vector<uint8_t> fresh(16, PIXEL_BLANK);
+    EXPECT_EQ(ColourFillOn(host, {fresh.data(), 4, 4}, 0, 0, 255), 17);
 }
 
 TEST(ColourFill, DrawsAFrameEvery2501EntriesWithTheLoopAfter450ms) {
