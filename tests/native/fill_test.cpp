@@ -103,7 +103,7 @@ TEST(ColourFill, DrawsAFrameEvery2501EntriesWithTheLoopAfter450ms) {
     const int W = 200, H = 100, X = 60, Y = 40;
     std::vector<uint8_t> page(W * H, PIXEL_BLANK);
     FakeHost host;
-    host.dwTickStep = 100;
+    host.dwTickStep = 90;
     host.nCallsPerStep = 3;
     const long nEntries = ColourFillOn(host, {page.data(), W, H}, X, Y, 8);
     EXPECT_EQ(nEntries, W * H + 1);
@@ -111,7 +111,7 @@ TEST(ColourFill, DrawsAFrameEvery2501EntriesWithTheLoopAfter450ms) {
     ASSERT_EQ(draws.size(), size_t(nEntries / 2501 + 1));
     for (size_t i = 0; i + 1 < draws.size(); i++) { // after entry 2501 (i + 1), before its pump
         EXPECT_EQ(draws[i].nPumps, 2501 * long(i + 1) - 1);
-        EXPECT_EQ(draws[i].dwTick, 1100 + 100 * i) << "each frame waits for a tick of its own";
+        EXPECT_EQ(draws[i].dwTick, 1090 + 90 * i) << "each frame waits for a tick of its own";
     }
     EXPECT_EQ(host.nPumps, nEntries); // one message handled per entry while they keep coming
     ASSERT_EQ(host.events[0].cKind, 'O');
@@ -119,7 +119,7 @@ TEST(ColourFill, DrawsAFrameEvery2501EntriesWithTheLoopAfter450ms) {
     EXPECT_LE(host.events[0].nArg, IDW_FILL_LAST);
     ASSERT_EQ(loops.size(), 1u);
     EXPECT_EQ(loops[0].nArg, IDW_FILL_LOOP);
-    EXPECT_EQ(loops[0].nPumps, draws[4].nPumps); // at 1500: 1400 is too early
+    EXPECT_EQ(loops[0].nPumps, draws[5].nPumps); // at 1540: 1450 is not yet later than 450 ms
     EXPECT_EQ(host.events.back().cKind, 'S');
 
     std::vector<uint8_t> lone(9, 0); // a pixel walled in stays as it is, but the fill is heard

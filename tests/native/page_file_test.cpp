@@ -142,6 +142,9 @@ TEST_F(PageFileTest, DrawingTakesOnlyHeadersThatFitTheBuffer) {
         bih.biCompression = r[3], bih.biClrUsed = r[4], bih.biBitCount = r[5];
         EXPECT_EQ(IsSafeToDraw(bmi, PAGE_BYTES), r[6]) << r[0] << " x " << r[1];
     }
+    bmi.bmiHeader.biWidth = 661; // more pixels than the buffer holds
+    bmi.bmiHeader.biHeight = 460;
+    EXPECT_FALSE(GetPageImageBytes(bmi, PAGE_BYTES, &cbImage));
     bmi.bmiHeader.biHeight = -1;
     EXPECT_FALSE(GetPageImageBytes(bmi, PAGE_BYTES, &cbImage));
 }

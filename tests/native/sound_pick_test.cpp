@@ -39,6 +39,8 @@ TEST_F(SoundPick, GeneratorDrawsItsSequenceAndReseedsFromTheClockAfter1000Draws)
     EXPECT_EQ(Rng.Next(0, 32766), 18467);
     Seed(1); // from 32767 up, two draws: the first gives the high bits
     EXPECT_EQ(Rng.Next(0, (1 << 30) - 1), 41 << 15 | 18467);
+    Seed(1);
+    EXPECT_EQ(Rng.Next(0, 32767), 18467);
     EXPECT_EQ(Rng.Next(5, 4), 5);
     const int nFirst = Seed(777, 1)[0];
     std::set<int> seen;
