@@ -1,4 +1,4 @@
-// Builds MIDI files in memory for the loader and sequencer tests, and holds a loaded song.
+// MIDI files built in memory for the loader, sequencer and player tests.
 #pragma once
 #include "music/midi_file.h"
 
@@ -17,7 +17,6 @@ inline Bytes VarLen(uint32_t n) {
     return b;
 }
 
-// Concatenates byte runs: Cat({VarLen(200), {0x90, 0x40}}).
 inline Bytes Cat(std::initializer_list<Bytes> parts) {
     Bytes out;
     for (const Bytes& p : parts)
@@ -27,47 +26,39 @@ inline Bytes Cat(std::initializer_list<Bytes> parts) {
 
 inline const Bytes kEndOfTrack{0x00, 0xFF, 0x2F, 0x00};
 
-// A file built chunk by chunk.
 class MidiBuilder {
   public:
+    // A header chunk stating cbLength; a longer one is padded with zeros.
     MidiBuilder& Header(int nFormat, int nTracks, int nDivision, uint32_t cbLength = 6) {
         Chunk("MThd",
-              Bytes{(uint8_t)(nFormat >> 8), (uint8_t)nFormat, (uint8_t)(nTracks >> 8),
-                    (uint8_t)nTracks, (uint8_t)(nDivision >> 8), (uint8_t)nDivision},
+              {(uint8_t)(nFormat >> 8), (uint8_t)nFormat, (uint8_t)(nTracks >> 8), (uint8_t)nTracks,
+               (uint8_t)(nDivision >> 8), (uint8_t)nDivision},
               cbLength);
-        if (cbLength > 6)
-            bytes.insert(bytes.end(), cbLength - 6, 0);
-        return *this;
+        return Raw(Bytes(cbLength > 6 ? cbLength - 6 : 0, 0));
     }
-    // A track chunk holding exactly these bytes.
     MidiBuilder& Track(const Bytes& data) { return Chunk("MTrk", data, (uint32_t)data.size()); }
     // A chunk whose header states cbLength, followed by data (which may be shorter).
     MidiBuilder& Chunk(const char* lpszId, const Bytes& data, uint32_t cbLength) {
-        bytes.insert(bytes.end(), lpszId, lpszId + 4);
-        Bytes len{(uint8_t)(cbLength >> 24), (uint8_t)(cbLength >> 16), (uint8_t)(cbLength >> 8),
-                  (uint8_t)cbLength};
-        bytes.insert(bytes.end(), len.begin(), len.end());
-        bytes.insert(bytes.end(), data.begin(), data.end());
-        return *this;
+        Raw(Bytes(lpszId, lpszId + 4));
+        Raw({(uint8_t)(cbLength >> 24), (uint8_t)(cbLength >> 16), (uint8_t)(cbLength >> 8),
+             (uint8_t)cbLength});
+        return Raw(data);
     }
     MidiBuilder& Raw(const Bytes& data) {
         bytes.insert(bytes.end(), data.begin(), data.end());
         return *this;
     }
-    // The file so far inside a RIFF wrapper: 12-byte RIFF header and an 8-byte data chunk header.
+    // The file so far inside a RIFF wrapper with a data chunk.
     Bytes Riff() const {
-        MidiBuilder data;
-        data.Chunk("data", bytes, (uint32_t)bytes.size());
-        Bytes inner = Cat({Bytes{'R', 'M', 'I', 'D'}, data.bytes});
-        MidiBuilder outer;
-        outer.Chunk("RIFF", inner, (uint32_t)inner.size());
-        return outer.bytes;
+        Bytes inner =
+            Cat({{'R', 'M', 'I', 'D'}, MidiBuilder().Chunk("data", bytes, bytes.size()).bytes});
+        return MidiBuilder().Chunk("RIFF", inner, (uint32_t)inner.size()).bytes;
     }
 
     Bytes bytes;
 };
 
-// A format 1 file with one track per entry, 96 ticks per quarter note unless said otherwise.
+// A format 1 file with one track per entry.
 inline Bytes SongOf(std::initializer_list<Bytes> tracks, int nDivision = 96) {
     MidiBuilder b;
     b.Header(1, (int)tracks.size(), nDivision);

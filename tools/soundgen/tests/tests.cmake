@@ -12,7 +12,6 @@ include(GoogleTest)
 
 # The song is read back with the program's own MIDI loader and sequencer (twcore).
 add_executable(soundgen_tests
-    ${CMAKE_CURRENT_LIST_DIR}/wave_reader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sound_tests.cpp
     ${CMAKE_CURRENT_LIST_DIR}/song_tests.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/song_walk.cpp)
