@@ -32,30 +32,37 @@ export TW_PREFIX_TEMPLATE=$root/build/state/wineprefix-template
 mkdir -p build/state
 tw_prefix_template "$TW_PREFIX_TEMPLATE"
 
-# One image's tests, named and labelled by image ("win32.", "win64."). A test that fails is run
-# once more: Wine very rarely fails to start a process at all. TW_CTEST_ARGS adds ctest
-# arguments, e.g. "-R Colouring" while working on the colouring tests.
-run_image() {
-    local name=$1 state=$root/build/state-$1
+# The tests of one build in a session of its own: each image's, named and labelled by image
+# ("win32.", "win64."), and what a parent installs (build/win64/install) in a third, as it takes
+# about as long as an image's other tests. A test that fails is run once more: Wine very
+# rarely fails to start a process at all. TW_CTEST_ARGS adds ctest arguments, e.g. "-R Book"
+# while working on those tests.
+run_tests() {
+    local name=$1 build=$2 state=$root/build/state-$1
+    shift 2
     (
         trap 'tw_session_stop; tw_pulse_stop "$state"; tw_cups_stop' EXIT
         tw_cups_start "$state/cups" && tw_pulse_start "$state" && tw_session_start "$state" &&
-            ctest --test-dir "build/$name" --output-on-failure -j2 --repeat until-pass:2 ${TW_CTEST_ARGS:-}
+            ctest --test-dir "build/$build" --output-on-failure -j2 --repeat until-pass:2 "$@" \
+                ${TW_CTEST_ARGS:-}
     ) >"build/ctest-$name.log" 2>&1
 }
 started=$(date +%s)
-run_image win32 &
-pid32=$!
-run_image win64 &
-pid64=$!
+run_tests win32 win32 &
+pids=$!
+run_tests win64 win64 -LE install &
+pids="$pids $!"
+run_tests install win64/install &
+pids="$pids $!"
 status=0
-wait $pid32 || status=1
-wait $pid64 || status=1
-for name in win32 win64; do
-    echo "==== the $name image's tests"
+for pid in $pids; do
+    wait "$pid" || status=1
+done
+for name in win32 win64 install; do
+    echo "==== the $name tests"
     cat "build/ctest-$name.log"
 done
-echo "Windows tests of both images: $(($(date +%s) - started)) s"
+echo "Windows tests, both images and the installs: $(($(date +%s) - started)) s"
 if [ -f ../shared/tools/test-ratio ]; then
     bash ../shared/tools/test-ratio .
 fi
