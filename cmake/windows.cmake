@@ -171,11 +171,11 @@ if(TW_DIST_NAME STREQUAL "win64")
     target_link_options(screen_bench PRIVATE ${TW_STATIC_LINK})
 
     # What a parent installs, end to end: once, not once per image.
-    # In a folder of its own, so that its tests can run in a session of their own.
+    # In folders of their own, so that their tests can run in a session of their own.
     add_subdirectory(tests/install ${CMAKE_BINARY_DIR}/install)
 
     # The monkey counts the program's GDI objects, which Wine keeps from a 32-bit process.
-    include(cmake/monkey.cmake)
+    add_subdirectory(tests/monkey ${CMAKE_BINARY_DIR}/monkey)
 endif()
 
 # Build time. The Win32 headers are read once per target rather than once per file, and the test

@@ -31,22 +31,32 @@ cmake -S "$ROOT" -B "$BUILD" -DTW_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 # shellcheck disable=SC2086
 cmake --build "$BUILD" -j2 --target $TARGETS || exit 1
 
-STATUS=0
-for T in $TARGETS; do
-    CORPUS="$BUILD/corpus/$T"
-    ARTIFACTS="$BUILD/artifacts/$T"
+# One fuzzer runs on each core at once; each one's stats or fault are reported once all are done.
+fuzz() {
+    local T=$1 CORPUS="$BUILD/corpus/$1" ARTIFACTS="$BUILD/artifacts/$1"
     mkdir -p "$CORPUS" "$ARTIFACTS"
     set -- "$CORPUS"
     [ -d "$ROOT/tests/fuzz/${T}_seeds" ] && set -- "$@" "$ROOT/tests/fuzz/${T}_seeds"
     [ -f "$ROOT/tests/fuzz/$T.dict" ] && set -- -dict="$ROOT/tests/fuzz/$T.dict" "$@"
+    "$BUILD/$T" -max_total_time="$SECS" -print_final_stats=1 -artifact_prefix="$ARTIFACTS/" \
+        "$@" >"$BUILD/$T.log" 2>&1
+}
+PIDS=()
+for T in $TARGETS; do
+    fuzz "$T" &
+    PIDS+=($!)
+done
+STATUS=0
+i=0
+for T in $TARGETS; do
     echo "== $T for ${SECS}s"
-    if "$BUILD/$T" -max_total_time="$SECS" -print_final_stats=1 -artifact_prefix="$ARTIFACTS/" \
-        "$@" >"$BUILD/$T.log" 2>&1; then
+    if wait "${PIDS[$i]}"; then
         grep -E 'stat::number_of_executed_units|stat::peak_rss_mb|cov:' "$BUILD/$T.log" | tail -3
     else
-        echo "!! $T found a fault; see $BUILD/$T.log and $ARTIFACTS/"
+        echo "!! $T found a fault; see $BUILD/$T.log and $BUILD/artifacts/$T/"
         grep -E 'ERROR|SUMMARY|Test unit written' "$BUILD/$T.log" | head -5
         STATUS=1
     fi
+    i=$((i + 1))
 done
 exit $STATUS

@@ -32,37 +32,42 @@ export TW_PREFIX_TEMPLATE=$root/build/state/wineprefix-template
 mkdir -p build/state
 tw_prefix_template "$TW_PREFIX_TEMPLATE"
 
-# The tests of one build in a session of its own: each image's, named and labelled by image
-# ("win32.", "win64."), and what a parent installs (build/win64/install) in a third, as it takes
-# about as long as an image's other tests. A test that fails is run once more: Wine very
-# rarely fails to start a process at all. TW_CTEST_ARGS adds ctest arguments, e.g. "-R Book"
-# while working on those tests.
+# Tests in a Wine session of their own, side by side: each image's, named and labelled by image
+# ("win32.", "win64."), and in a third what a parent installs and the monkey's short session
+# (build/win64/install, build/win64/monkey), which take about as long as an image's other tests.
+# Each argument is a build folder and its ctest arguments. A test that fails is run once more:
+# Wine very rarely fails to start a process at all. TW_CTEST_ARGS adds ctest arguments, e.g.
+# "-R Book" while working on those tests.
 run_tests() {
-    local name=$1 build=$2 state=$root/build/state-$1
-    shift 2
+    local name=$1 state=$root/build/state-$1 dir
+    shift
     (
         trap 'tw_session_stop; tw_pulse_stop "$state"; tw_cups_stop' EXIT
-        tw_cups_start "$state/cups" && tw_pulse_start "$state" && tw_session_start "$state" &&
-            ctest --test-dir "build/$build" --output-on-failure -j2 --repeat until-pass:2 "$@" \
-                ${TW_CTEST_ARGS:-}
+        tw_cups_start "$state/cups" && tw_pulse_start "$state" && tw_session_start "$state" || exit 1
+        failed=0
+        for dir in "$@"; do
+            ctest --test-dir "build/${dir%% *}" --output-on-failure -j2 --repeat until-pass:2 \
+                ${dir#* } ${TW_CTEST_ARGS:-} || failed=1
+        done
+        exit $failed
     ) >"build/ctest-$name.log" 2>&1
 }
 started=$(date +%s)
-run_tests win32 win32 &
+run_tests win32 "win32 " &
 pids=$!
-run_tests win64 win64 -LE install &
+run_tests win64 "win64 -LE install|monkey" &
 pids="$pids $!"
-run_tests install win64/install &
+run_tests more "win64/install " "win64/monkey " &
 pids="$pids $!"
 status=0
 for pid in $pids; do
     wait "$pid" || status=1
 done
-for name in win32 win64 install; do
+for name in win32 win64 more; do
     echo "==== the $name tests"
     cat "build/ctest-$name.log"
 done
-echo "Windows tests, both images and the installs: $(($(date +%s) - started)) s"
+echo "Windows tests, both images, the installs and the monkey: $(($(date +%s) - started)) s"
 if [ -f ../shared/tools/test-ratio ]; then
     bash ../shared/tools/test-ratio .
 fi

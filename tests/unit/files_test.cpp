@@ -51,4 +51,18 @@ TEST(PrintOptionFile, SavingWritesTheFirstFourBytesAndKeepsOtherWritersOut) {
     EXPECT_EQ(bOtherWriterKeptOut, 1);
 }
 
+// A print option file that can be neither read nor made (here a folder of that name) is no reason
+// to stop: the default is used and nothing is said.
+TEST(PrintOptionFile, OneThatCanBeNeitherOpenedNorMadeLeavesTheDefaultSilently) {
+    CTempCurrentDir folder("twprintdir");
+    ASSERT_TRUE(folder.Made() && CreateDirectoryA("printer.dta", NULL));
+    nPrintMode = 2;
+    LoadPrintMode();
+    EXPECT_EQ(nPrintMode, 0);
+    nPrintMode = 1;
+    SavePrintMode();
+    EXPECT_EQ(nPrintMode, 1);
+    EXPECT_NE(GetFileAttributesA("printer.dta") & FILE_ATTRIBUTE_DIRECTORY, 0u);
+}
+
 } // namespace

@@ -79,6 +79,55 @@ class Program : public MainWindowTest {
     CSeam<decltype(Seam_DirectDrawCreate)> seam{Seam_DirectDrawCreate, FakeDisplay::Create};
 };
 
+// The keys: letters only on the colouring screen, where each key's button is seen held down for a
+// moment before its command; Enter and Space only leave the intro.
+TEST_F(MainWindowTest, KeysGiveTheirCommandsOnTheirScreenOnly) {
+    const struct {
+        int nMode;
+        std::vector<std::pair<UINT, WPARAM>> keys;
+        std::vector<int> commands;
+    } Rows[] = {
+        {MODE_INTRO,
+         {{WM_CHAR, 'c'},
+          {WM_CHAR, 'I'},
+          {WM_CHAR, 'p'},
+          {WM_CHAR, 'Q'},
+          {WM_KEYDOWN, VK_NEXT},
+          {WM_KEYDOWN, VK_UP},
+          {WM_KEYDOWN, VK_RETURN},
+          {WM_KEYDOWN, VK_SPACE}},
+         {IDC_INTROOK, IDC_INTROOK}},
+        {MODE_COLORING,
+         {{WM_CHAR, 'c'},
+          {WM_CHAR, 'I'},
+          {WM_CHAR, 'p'},
+          {WM_CHAR, 'x'},
+          {WM_KEYDOWN, VK_NEXT},
+          {WM_KEYDOWN, VK_DOWN},
+          {WM_KEYDOWN, VK_PRIOR},
+          {WM_KEYDOWN, VK_UP},
+          {WM_KEYDOWN, VK_RETURN},
+          {WM_KEYDOWN, VK_SPACE}},
+         {IDC_CLEAR, IDC_INFO, IDC_PRINT, IDC_DOWN, IDC_DOWN, IDC_UP, IDC_UP}},
+    };
+    for (const auto& row : Rows) {
+        nScreenMode = row.nMode;
+        DWORD dwStart = GetTickCount();
+        for (auto key : row.keys)
+            SendMessageA(hWndMain, key.first, key.second, 0);
+        DWORD dwTook = GetTickCount() - dwStart;
+        std::vector<int> commands;
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+            if (msg.message == WM_COMMAND)
+                commands.push_back(LOWORD(msg.wParam));
+        EXPECT_EQ(commands, row.commands) << "screen " << row.nMode;
+        if (row.nMode == MODE_COLORING)
+            EXPECT_GE(dwTook, 125u * row.commands.size())
+                << "no button held down before its command";
+    }
+}
+
 class WaysOut : public Program, public testing::WithParamInterface<int> {};
 
 TEST_P(WaysOut, EndTheProgramAndGiveTheDisplayModeBack) {

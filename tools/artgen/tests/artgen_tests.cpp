@@ -79,4 +79,24 @@ TEST(Pages, AreCleanColouringPages) {
     }
 }
 
+// Where the child sees the crayon's tip is where the colour goes: the cursor's hot spot is an
+// opaque pixel with transparency close by.
+TEST(Cursor, HotSpotIsTheCrayonsTip) {
+    const Bytes& cur = Art().at("EditCursor.cur");
+    ASSERT_GE(cur.size(), 22u + 40 + 32 * 32 * 4);
+    const int xHot = cur[10] | cur[11] << 8, yHot = cur[12] | cur[13] << 8;
+    const uint32_t nOff = U32(cur, 18);
+    ASSERT_LE(size_t(nOff) + 40 + 32 * 32 * 4, cur.size());
+    auto Alpha = [&](int x, int y) {
+        return x < 0 || y < 0 || x > 31 || y > 31
+                   ? 0
+                   : cur[nOff + 40 + (size_t(31 - y) * 32 + x) * 4 + 3];
+    };
+    EXPECT_GT(Alpha(xHot, yHot), 100);
+    int nClear = 0;
+    for (int d = 0; d < 49; ++d)
+        nClear += Alpha(xHot + d % 7 - 3, yHot + d / 7 - 3) == 0;
+    EXPECT_GT(nClear, 20);
+}
+
 } // namespace

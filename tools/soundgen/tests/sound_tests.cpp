@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -56,6 +57,32 @@ TEST(SoundEffects, AreMono16BitFilesHeardButNeverClippedThatEndInSilence) {
     }
     EXPECT_TRUE(MakeSound(0).empty());
     EXPECT_TRUE(MakeSound(SOUND_COUNT + 1).empty());
+}
+
+// A child hears a different note for each fill, none much louder than the rest, each over before
+// the fill's loop would take over (450 ms).
+TEST(SoundEffects, FillSoundsAreDistinctEvenlyLoudAndOverBeforeTheLoop) {
+    std::vector<double> vRms;
+    for (int a = FIRST_FILL_SOUND; a <= LAST_FILL_SOUND; a++) {
+        const std::vector<int16_t> va = MakeSound(a);
+        EXPECT_LE(va.size(), SOUND_RATE * 470u / 1000) << "sound " << a;
+        double dAA = 0;
+        for (int16_t s : va)
+            dAA += double(s) * s;
+        vRms.push_back(std::sqrt(dAA / va.size()));
+        for (int b = a + 1; b <= LAST_FILL_SOUND; b++) {
+            const std::vector<int16_t> vb = MakeSound(b);
+            double dAB = 0, dA2 = 0, dB2 = 0;
+            for (size_t i = 0; i < std::min(va.size(), vb.size()); i++)
+                dAB += double(va[i]) * vb[i], dA2 += double(va[i]) * va[i],
+                    dB2 += double(vb[i]) * vb[i];
+            EXPECT_LT(dAB / std::sqrt(dA2 * dB2), 0.9) << "sounds " << a << " and " << b;
+        }
+    }
+    std::vector<double> vSorted = vRms;
+    std::sort(vSorted.begin(), vSorted.end());
+    for (double d : vRms)
+        EXPECT_TRUE(d > vSorted[vSorted.size() / 2] / 2.5 && d < vSorted[vSorted.size() / 2] * 2.5);
 }
 
 } // namespace
