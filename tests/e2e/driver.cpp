@@ -6,9 +6,6 @@
 std::string ProgramPath() {
     return std::string(TW_DIST_DIR) + "\\tintwell3.exe";
 }
-std::string TraceProgramPath() {
-    return std::string(TW_BUILD_DIR) + "\\tintwell3_trace.exe";
-}
 std::string PathIn(const std::string& strDir, const std::string& strName) {
     return strDir + "\\" + strName;
 }
@@ -409,14 +406,6 @@ POINT LargeBlankArea(const std::vector<uint8_t>& page, size_t nMinPixels) {
     return nBest > nMinPixels ? pt : POINT{-1, -1};
 }
 
-POINT LargestBlankArea(const std::vector<uint8_t>& page, size_t* lpnPixels) {
-    size_t nBest;
-    POINT pt = ScanAreas(page, 23, SIZE_MAX, &nBest);
-    if (lpnPixels)
-        *lpnPixels = nBest;
-    return pt;
-}
-
 // The first pixel from the top whose eight neighbours and itself all pass bIn.
 template <class In> static POINT FirstSolid(In bIn) {
     for (int y = 1; y + 1 < PAGE_HEIGHT; y++)
@@ -427,23 +416,6 @@ template <class In> static POINT FirstSolid(In bIn) {
             if (bAll)
                 return POINT{x, y};
         }
-    return POINT{-1, -1};
-}
-
-POINT SmallBlankArea(const std::vector<uint8_t>& page, size_t nMin, size_t nMax) {
-    std::vector<bool> seen(page.size(), false);
-    for (size_t i = 0; i < page.size(); i++) {
-        if (page[i] != PIXEL_BLANK || seen[i])
-            continue;
-        std::vector<bool> area =
-            FilledArea(page, PAGE_WIDTH, (int)(i % PAGE_WIDTH), (int)(i / PAGE_WIDTH), 0);
-        size_t n = 0;
-        for (size_t j = 0; j < area.size(); j++)
-            if (area[j])
-                seen[j] = ++n;
-        if (n >= nMin && n < nMax)
-            return FirstSolid([&](size_t j) { return area[j]; });
-    }
     return POINT{-1, -1};
 }
 

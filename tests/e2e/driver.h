@@ -23,9 +23,8 @@ std::string PathIn(const std::string& strDir, const std::string& strName);
 int FileExists(const std::string& strPath);
 int WriteBytes(const std::string& strPath, const std::vector<uint8_t>& bytes);
 
-// The shipped program, or the diagnosis build with the trace switched on.
+// The shipped program.
 std::string ProgramPath();
-std::string TraceProgramPath();
 
 // One run of the program; a run still going when the object dies is ended.
 class CProgram {
@@ -128,10 +127,6 @@ uint32_t PaletteRgb(int nIndex);
 // Places on a page to click, found with the tests' reference fill; x is -1 where there is none.
 // A blank page position whose area holds more than nMinPixels.
 POINT LargeBlankArea(const std::vector<uint8_t>& page, size_t nMinPixels);
-// The largest blank area that a coarse grid over the page meets.
-POINT LargestBlankArea(const std::vector<uint8_t>& page, size_t* lpnPixels = NULL);
-// A pixel well inside the first blank area from the top with nMin..nMax - 1 pixels.
-POINT SmallBlankArea(const std::vector<uint8_t>& page, size_t nMin, size_t nMax);
 // The first outline pixel from the top whose eight neighbours are outline too, so that a click
 // a pixel off still lands on the outline.
 POINT OutlinePixel(const std::vector<uint8_t>& page);
