@@ -30,8 +30,12 @@ struct FakeTimer {
     }
     static MMRESULT WINAPI BeginPeriod(UINT uPeriod) { return Log("begin period ", uPeriod); }
     static MMRESULT WINAPI EndPeriod(UINT uPeriod) { return Log("end period ", uPeriod); }
-    static MMRESULT WINAPI Set(UINT uMs, UINT, LPTIMECALLBACK, DWORD_PTR, UINT) {
-        return Log("set every ", uMs) + ++uLastId;
+    static MMRESULT WINAPI Set(UINT uMs, UINT uResolution, LPTIMECALLBACK, DWORD_PTR,
+                               UINT fuEvent) {
+        std::string strHow = " ms, resolution " + std::to_string(uResolution) +
+                             (fuEvent & TIME_PERIODIC ? ", periodic" : ", once");
+        calls.push_back("set every " + std::to_string(uMs) + strHow);
+        return ++uLastId;
     }
     static MMRESULT WINAPI Kill(UINT uId) { return Log("kill ", uId); }
     static MMRESULT WINAPI Reset(HMIDIOUT) { return Log("reset ", 0); }
@@ -64,7 +68,8 @@ TEST(Music, EachActivationRestartsTheSongFromItsFileAndEachStopGoesInOrder) {
         }
     }
     std::string strPeriod = std::to_string(uPeriod);
-    std::vector<std::string> start = {"begin period " + strPeriod, "set every " + strPeriod};
+    std::vector<std::string> start = {"begin period " + strPeriod,
+                                      "set every " + strPeriod + " ms, resolution 0, periodic"};
     std::vector<std::string> stop = {"end period " + strPeriod, "reset 0", "wait 10"};
     EXPECT_EQ(calls[0], start);
     EXPECT_EQ(calls[1], (std::vector<std::string>{"kill 101", stop[0], stop[1], stop[2]}));

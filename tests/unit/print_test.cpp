@@ -127,6 +127,16 @@ INSTANTIATE_TEST_SUITE_P(Print, Methods,
                                          std::vector<int>{2, 0, 1000, 268, 243},
                                          std::vector<int>{7, 2, 0, 374, 394}));
 
+// A page of the printable size whose buffers could not be had: no method prints it.
+TEST_F(Printing, APageWithoutItsBuffersIsNotPrinted) {
+    FreePageBuffers();
+    HDC hdc = Fake::NewPaperDC();
+    for (nPrintMode = 0; nPrintMode < 3; nPrintMode++)
+        EXPECT_FALSE(nPrintMode == 0 ? PrintDefault(hdc, CX, CY) : PrintAlternate(hdc, CX, CY));
+    DeleteDC(hdc);
+    EXPECT_EQ(Paper(CX / 2, CY / 2), MARK);
+}
+
 TEST_F(Printing, APrintRunsBusyUnderTheHourglassServesTheWindowsAndDropsTheInput) {
     hCurCursor = hEditCursor;
     PrintPage(hWndMain);

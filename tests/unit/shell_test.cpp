@@ -2,6 +2,7 @@
 #include "shell/base/diag.h"
 #include "shell/base/seams.h"
 #include "support/main_window.h"
+#include "ui/controlbar.h"
 #include <deque>
 #include <string>
 
@@ -79,6 +80,15 @@ class Program : public MainWindowTest {
     CSeam<decltype(Seam_DirectDrawCreate)> seam{Seam_DirectDrawCreate, FakeDisplay::Create};
 };
 
+// The buttons sent the pressed state on this thread, by their identifiers.
+std::vector<int> Pressed;
+LRESULT CALLBACK OnPressed(int nCode, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* lpMsg = (const CWPSTRUCT*)lParam;
+    if (nCode == HC_ACTION && lpMsg->message == BM_SETSTATE && lpMsg->wParam)
+        Pressed.push_back(GetDlgCtrlID(lpMsg->hwnd));
+    return CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
 // The keys: letters only on the colouring screen, where each key's button is seen held down for a
 // moment before its command; Enter and Space only leave the intro.
 TEST_F(MainWindowTest, KeysGiveTheirCommandsOnTheirScreenOnly) {
@@ -110,8 +120,12 @@ TEST_F(MainWindowTest, KeysGiveTheirCommandsOnTheirScreenOnly) {
           {WM_KEYDOWN, VK_SPACE}},
          {IDC_CLEAR, IDC_INFO, IDC_PRINT, IDC_DOWN, IDC_DOWN, IDC_UP, IDC_UP}},
     };
+    CreateIntroButtons(hWndMain);
+    CreateControlBar(hWndMain);
+    HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROC, OnPressed, NULL, GetCurrentThreadId());
     for (const auto& row : Rows) {
         nScreenMode = row.nMode;
+        Pressed.clear();
         DWORD dwStart = GetTickCount();
         for (auto key : row.keys)
             SendMessageA(hWndMain, key.first, key.second, 0);
@@ -122,9 +136,13 @@ TEST_F(MainWindowTest, KeysGiveTheirCommandsOnTheirScreenOnly) {
             if (msg.message == WM_COMMAND)
                 commands.push_back(LOWORD(msg.wParam));
         EXPECT_EQ(commands, row.commands) << "screen " << row.nMode;
+        EXPECT_EQ(Pressed, row.commands) << "the buttons held down, screen " << row.nMode;
         EXPECT_TRUE(row.nMode != MODE_COLORING || dwTook >= 125u * row.commands.size())
             << "no button held down before its command: " << dwTook << " ms";
     }
+    UnhookWindowsHookEx(hHook);
+    DestroyIntroButtons();
+    DeleteControlBarBitmaps();
 }
 
 class WaysOut : public Program, public testing::WithParamInterface<int> {};
