@@ -183,10 +183,18 @@ static LRESULT OnQuit(HWND hWnd) {
 
 LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam) {
     int id = LOWORD(wParam);
-    if (id >= IDC_PALETTE_FIRST && id <= IDC_PALETTE_LAST)
-        return OnPalettePage(id);
-    if (id >= IDC_SWATCH_FIRST && id <= IDC_SWATCH_LAST)
-        return OnSwatch(id);
+    // A clicked colour button keeps the keyboard focus, where it would swallow the shortcuts
+    // (and take Space for a click) until the mouse moved: the window takes it back.
+    if (id >= IDC_PALETTE_FIRST && id <= IDC_PALETTE_LAST) {
+        OnPalettePage(id);
+        SetFocus(hWnd);
+        return 0;
+    }
+    if (id >= IDC_SWATCH_FIRST && id <= IDC_SWATCH_LAST) {
+        OnSwatch(id);
+        SetFocus(hWnd);
+        return 0;
+    }
     switch (id) {
     case IDC_QUIT:
         return OnQuit(hWnd);

@@ -225,8 +225,13 @@ TEST_F(Parent, WorksTheControlBarAndTheInfoScreenAndCancelsPrinting) {
             EXPECT_EQ(nDiff[n], 0) << (n < 28 ? "swatch " : "palette page ") << n % 28;
     }
     ColourAt(pt, 87);
-    ClickButton(PaletteButton(7));
-    ClickButton(SwatchButton(27));
+    // A key right after a colour click, with the mouse left where it was, is the window's. Through
+    // the X server, as a real mouse and keyboard: Wine moves the pointer after a SendInput click.
+    POINT ptPalette = PaletteButton(7), ptSwatch = SwatchButton(27);
+    ASSERT_TRUE(XInput(XClickAt(ptPalette.x + 22, ptPalette.y + 22) + "sleep 0.3 key Next"));
+    EXPECT_EQ(WaitForShownPage(1), 1) << "a page key right after a palette page click";
+    ASSERT_TRUE(XInput(XClickAt(ptSwatch.x + 22, ptSwatch.y + 22) + "sleep 0.3 key Prior"));
+    EXPECT_EQ(WaitForShownPage(0), 0) << "a page key right after a swatch click";
     ColourAt(pt, 224);
     ClickButton(PaletteButton(0));
     ClickButton(SwatchButton(0));
