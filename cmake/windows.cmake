@@ -153,8 +153,14 @@ endif()
 
 include(cmake/audio.cmake OPTIONAL)
 
-# Only the 64-bit build has these: the test session's keeper, the demo that play.sh runs and the
-# timings, all run by the 64-bit Wine.
+# Timings under Wine, each image under its own Wine, run by hand with tools/bench-wine.sh.
+add_executable(screen_bench EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tests/bench_win/screen_bench.cpp
+    ${TW_RC})
+target_link_libraries(screen_bench PRIVATE twapp twlog ${TW_STATIC_LINK})
+target_link_options(screen_bench PRIVATE ${TW_STATIC_LINK})
+
+# Only the 64-bit build has these: the test session's keeper and the demo that play.sh runs, run
+# by the 64-bit Wine.
 if(TW_DIST_NAME STREQUAL "win64")
     add_executable(twkeeper WIN32 ${CMAKE_SOURCE_DIR}/tests/keeper.cpp)
     target_link_libraries(twkeeper PRIVATE winmm)
@@ -163,12 +169,6 @@ if(TW_DIST_NAME STREQUAL "win64")
     add_executable(twdemo ${CMAKE_SOURCE_DIR}/tests/demo.cpp)
     target_link_libraries(twdemo PRIVATE twdriver ${TW_STATIC_LINK})
     target_link_options(twdemo PRIVATE ${TW_STATIC_LINK})
-
-    # Timings under Wine, run by hand with tools/bench-wine.sh.
-    add_executable(screen_bench EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tests/bench_win/screen_bench.cpp
-        ${TW_RC})
-    target_link_libraries(screen_bench PRIVATE twapp twlog ${TW_STATIC_LINK})
-    target_link_options(screen_bench PRIVATE ${TW_STATIC_LINK})
 
     # What a parent installs, end to end: once, not once per image.
     # In folders of their own, so that their tests can run in a session of their own.

@@ -91,8 +91,10 @@ class FramePacer {
     // come, and shows the page.
     void Frame(int idLoopSound) {
         uint32_t dwNow = host.TickCount();
-        while (dwNow - dwFrameTick < 1)
+        while (dwNow - dwFrameTick < 1) {
+            host.RestAMoment();
             dwNow = host.TickCount();
+        }
         dwFrameTick = dwNow;
         if (!bLoopSound && dwNow > dwLoopSoundAt) {
             host.PlaySoundLoop(idLoopSound);
@@ -133,6 +135,15 @@ class IdlePump {
 };
 
 } // namespace
+
+uint32_t ClockStepMs(int64_t nCounts, int64_t nPerSecond) {
+    if (nCounts < 0 || nPerSecond <= 0)
+        return 0;
+    // Split so that the multiplication cannot overflow however long the system has run.
+    int64_t nSteps = nCounts / nPerSecond * CLOCK_STEPS_PER_SECOND +
+                     nCounts % nPerSecond * CLOCK_STEPS_PER_SECOND / nPerSecond;
+    return static_cast<uint32_t>(nSteps * 1000 / CLOCK_STEPS_PER_SECOND);
+}
 
 long FloodColour(const PageBits& page, int x, int y, int nColour) {
     if (!IsValidPage(page) || !IsOnPage(page, x, y) || nColour < 1 || nColour > 255)

@@ -8,6 +8,7 @@ class FillHost {
     virtual ~FillHost() {}
     virtual uint32_t TickCount() = 0;    // milliseconds, as coarse as the system's tick
     virtual uint32_t Microseconds() = 0; // a cheap fine clock that rate-limits idle pumping
+    virtual void RestAMoment() {}        // lets other threads run while a frame waits its turn
     virtual void DrawPage() = 0;         // shows the page buffer as it is now
     virtual int PumpMessage() = 0;       // handles one waiting message; 0 when none was waiting
     virtual void PlaySoundOnce(int idSound) = 0;
@@ -16,11 +17,17 @@ class FillHost {
 };
 
 enum {
-    FILL_FRAME_ENTRIES = 2501, // queue entries per frame of a colour fill
-    FILL_LOOP_DELAY = 450,     // ms before the looping sound may take over
-    FILL_IDLE_PUMP_US = 1000,  // after an empty pump, wait this long before looking again
-    CLEAR_FRAME_STEP = 6,      // a clear frame ends once x + y has moved on this far
+    FILL_FRAME_ENTRIES = 2501,   // queue entries per frame of a colour fill
+    FILL_LOOP_DELAY = 450,       // ms before the looping sound may take over
+    FILL_IDLE_PUMP_US = 1000,    // after an empty pump, wait this long before looking again
+    CLEAR_FRAME_STEP = 6,        // a clear frame ends once x + y has moved on this far
+    CLOCK_STEPS_PER_SECOND = 64, // the system clock's step on Windows: 15.625 ms
 };
+
+// The tick count the fills pace themselves by, from a steady counter of nPerSecond counts a
+// second: the millisecond at which the clock step holding nCounts began. It moves in steps of
+// 15.625 ms, as the tick count does on Windows, whatever else the machine is doing.
+uint32_t ClockStepMs(int64_t nCounts, int64_t nPerSecond);
 
 // A page buffer: one byte per pixel, nWidth x nHeight, bottom-up rows without padding.
 struct PageBits {

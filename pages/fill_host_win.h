@@ -5,13 +5,14 @@
 
 #include "pages/fill_engine.h"
 
-// The tick count, QueryPerformanceCounter for the cheap clock, DrawPage into the main window,
-// one PeekMessageA per pump.
+// Steps of the system clock cut from QueryPerformanceCounter for the frames, the counter for the
+// cheap clock, DrawPage into the main window, one PeekMessageA per pump.
 class WindowFillHost : public FillHost {
   public:
     WindowFillHost();
     uint32_t TickCount() override;
     uint32_t Microseconds() override;
+    void RestAMoment() override;
     void DrawPage() override;
     int PumpMessage() override;
     void PlaySoundOnce(int idSound) override;
@@ -20,6 +21,7 @@ class WindowFillHost : public FillHost {
 
   private:
     LONGLONG nCountsPerSecond = 1000; // stands in when the counter is missing
+    int bCounter = 0;                 // the system has a performance counter
 };
 
 // lpDib as the engine takes it; a page of no size, or larger than the buffer, yields a null

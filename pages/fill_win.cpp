@@ -9,12 +9,19 @@
 
 WindowFillHost::WindowFillHost() {
     LARGE_INTEGER li;
-    if (QueryPerformanceFrequency(&li) && li.QuadPart > 0)
+    if (QueryPerformanceFrequency(&li) && li.QuadPart > 0) {
         nCountsPerSecond = li.QuadPart;
+        bCounter = 1;
+    }
 }
 
+// Not GetTickCount: under Wine it moves whenever the process talks to the system, so the
+// fills would run at whatever pace the rest of the machine set.
 uint32_t WindowFillHost::TickCount() {
-    return GetTickCount();
+    LARGE_INTEGER li;
+    if (!bCounter || !QueryPerformanceCounter(&li))
+        return GetTickCount();
+    return ClockStepMs(li.QuadPart, nCountsPerSecond);
 }
 
 uint32_t WindowFillHost::Microseconds() {
@@ -25,6 +32,11 @@ uint32_t WindowFillHost::Microseconds() {
     LONGLONG nSeconds = li.QuadPart / nCountsPerSecond;
     LONGLONG nRest = li.QuadPart % nCountsPerSecond;
     return static_cast<uint32_t>(nSeconds * 1000000 + nRest * 1000000 / nCountsPerSecond);
+}
+
+// The rest of this time slice, not a sleep: a sleep may last a whole clock step.
+void WindowFillHost::RestAMoment() {
+    Sleep(0);
 }
 
 void WindowFillHost::DrawPage() {

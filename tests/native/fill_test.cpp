@@ -130,6 +130,21 @@ TEST(ColourFill, DrawsAFrameEvery2501EntriesWithTheLoopAfter450ms) {
     EXPECT_EQ(std::string({quick.events[0].cKind, quick.events.back().cKind}), "OD");
 }
 
+TEST(ColourFill, FramesArePacedBy64StepsASecondOfASteadyCounter) {
+    const int64_t nMHz10 = 10000000;
+    // Each step starts at its whole millisecond: 0, 15, 31, 46, 62 ... 1000 after 64 steps.
+    for (int64_t nStep : {0, 1, 2, 3, 63, 64, 29})
+        for (int64_t nInto : {int64_t(0), nMHz10 / 64 - 1}) {
+            int64_t nCounts = nStep * nMHz10 / 64 + nInto;
+            EXPECT_EQ(ClockStepMs(nCounts, nMHz10), uint32_t(nStep * 1000 / 64)) << nCounts;
+        }
+    // A year's counting at 3 GHz neither overflows nor drifts: it wraps as the tick count does.
+    const int64_t nGHz3 = 3000000000, nYear = 365LL * 86400;
+    EXPECT_EQ(ClockStepMs(nYear * nGHz3 + nGHz3 / 2, nGHz3), uint32_t(nYear * 1000 + 500));
+    EXPECT_EQ(ClockStepMs(-1, nGHz3), 0u);
+    EXPECT_EQ(ClockStepMs(5, 0), 0u);
+}
+
 TEST(ColourFill, LooksForMessagesAtMostOnceAMillisecondWhileNoneCome) {
     std::vector<uint8_t> page(100 * 100, PIXEL_BLANK);
     FakeHost host;
