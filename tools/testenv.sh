@@ -4,10 +4,27 @@
 
 tw_log() { echo "[tintwell3] $*" >&2; }
 
+# True when this machine runs Wine's 32-bit side: some kernels are built or started without
+# 32-bit programs ("Exec format error"), and Wine's own wrapper does not notice.
+tw_runs_32bit() {
+    [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# Where the 32-bit side cannot run, the 64-bit side alone runs the 64-bit programs: `wine` and
+# `wineboot` go straight to its loader.
+if ! tw_runs_32bit && [ -x /usr/lib/wine/wine64 ]; then
+    tw_shim=${TMPDIR:-/tmp}/tintwell3-wine64.$(id -u)
+    mkdir -p "$tw_shim"
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$tw_shim/wine"
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 wineboot.exe "$@"\n' >"$tw_shim/wineboot"
+    chmod +x "$tw_shim/wine" "$tw_shim/wineboot"
+    export WINELOADER=/usr/lib/wine/wine64 PATH=$tw_shim:$PATH
+fi
+
 # True when the prefix lacks the 32-bit side that this machine's Wine has: a prefix made before
 # the 32-bit Wine was installed starts no program at all afterwards, 64-bit ones included.
 tw_prefix_lacks_32bit() {
-    [ -x /usr/lib/wine/wine ] && grep -qs '^#arch=win64' "$1/system.reg" &&
+    tw_runs_32bit && grep -qs '^#arch=win64' "$1/system.reg" &&
         [ ! -f "$1/drive_c/windows/syswow64/kernel32.dll" ]
 }
 

@@ -12,13 +12,20 @@ for f in BAT.TW3 BUSHBABY.TW3 KIWI.TW3 SNAIL.TW3 WALRUS.TW3 twell3.mid; do
 done
 
 export WINEPREFIX="$home/wine"
+# Wine's 32-bit side needs a kernel that runs 32-bit programs; where it cannot, the book (a
+# 64-bit program) runs on the 64-bit side alone.
+wine=wine
+if [ -x /usr/lib/wine/wine ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    wine=/usr/lib/wine/wine64
+    export WINELOADER=$wine
+fi
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko prompts, and nothing added to the user's menus or file associations.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ ! -f "$WINEPREFIX/.tintwell3-ready" ]; then
     echo "tintwell3: preparing Wine for the first start (this takes a few seconds)" >&2
-    wineboot -i >/dev/null 2>&1 </dev/null
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    $wine wineboot -i >/dev/null 2>&1 </dev/null
+    $wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
         >/dev/null 2>&1 </dev/null || true
     wineserver -w
     touch "$WINEPREFIX/.tintwell3-ready"
@@ -41,6 +48,6 @@ yes) switchable=no ;;
 no) switchable=yes ;;
 esac
 if [ "$switchable" = yes ]; then
-    exec wine "$exe"
+    exec $wine "$exe"
 fi
-exec wine explorer /desktop=Tintwell3,800x600 "$exe"
+exec $wine explorer /desktop=Tintwell3,800x600 "$exe"
