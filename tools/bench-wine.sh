@@ -22,6 +22,10 @@ for load in idle busy; do
         done
     fi
     for name in win64 win32; do
+        if [ $name = win32 ] && ! tw_runs_32bit; then
+            echo "== win32: not run, this machine cannot run Wine's 32-bit side"
+            continue
+        fi
         cmake --build build/$name --target screen_bench >/dev/null
         echo "== $name, machine $load"
         wine build/$name/screen_bench.exe "$page" </dev/null
