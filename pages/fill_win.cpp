@@ -34,9 +34,10 @@ uint32_t WindowFillHost::Microseconds() {
     return static_cast<uint32_t>(nSeconds * 1000000 + nRest * 1000000 / nCountsPerSecond);
 }
 
-// The rest of this time slice, not a sleep: a sleep may last a whole clock step.
+// A frame's wait sleeps rather than spins, leaving the processor to the sounds it starts. On
+// Windows a sleep ends at the next clock step, the very moment the frame waits for.
 void WindowFillHost::RestAMoment() {
-    Sleep(0);
+    Sleep(1);
 }
 
 void WindowFillHost::DrawPage() {
