@@ -41,6 +41,7 @@ struct Playback {
     std::string strFirstDifference; // empty when every message matched
     double dMaxOffMs = 0;           // largest distance of a send from its ideal time
     std::vector<double> offsetsMs;  // of each message matched: send time less ideal time, both
-                                    // from the first message
+                                    // from the start, less the median of them
+    double dStartUs = 0;            // when the song started, going by the median message
 };
 Playback ComparePlayback(const std::vector<LogEntry>& sent, const Song& song);

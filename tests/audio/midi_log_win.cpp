@@ -82,9 +82,17 @@ Playback ComparePlayback(const std::vector<LogEntry>& sent, const Song& song) {
         const SongEvent* lpEvent = list[n++];
         if (i == 0)
             dFirstUs = lpEvent->dUs;
-        double dOffMs = ((double)(sent[i].nUs - sent[0].nUs) - (lpEvent->dUs - dFirstUs)) / 1000;
-        play.offsetsMs.push_back(dOffMs);
+        play.offsetsMs.push_back(((double)(sent[i].nUs - sent[0].nUs) - (lpEvent->dUs - dFirstUs)) /
+                                 1000);
+    }
+    // Measured from the median send rather than the first, which one late timer tick can move.
+    std::vector<double> sorted = play.offsetsMs;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+    double dMedianMs = sorted.empty() ? 0 : sorted[sorted.size() / 2];
+    for (double& dOffMs : play.offsetsMs) {
+        dOffMs -= dMedianMs;
         play.dMaxOffMs = std::max(play.dMaxOffMs, fabs(dOffMs));
     }
+    play.dStartUs = sent.empty() ? 0 : (double)sent[0].nUs + dMedianMs * 1000;
     return play;
 }
