@@ -1,44 +1,54 @@
 // The fillable areas: those too small or too thin for a child to hit become outline.
 #include "pagemaker/core/page_steps.h"
 
-int IsSliver(const GreyImage& ink, const std::vector<int>& pixels) {
-    if (int(pixels.size()) < SLIVER_MIN_AREA)
-        return 1;
-    const int w = ink.nWidth;
-    int nCore = 0;
-    for (int i : pixels) {
-        const int x = i % w, y = i / w;
-        int bCore = 1;
-        for (int dy = -1; dy <= 1 && bCore; dy++)
-            for (int dx = -1; dx <= 1 && bCore; dx++)
-                bCore = ink.Inside(x + dx, y + dy) && !ink.At(x + dx, y + dy);
-        if (bCore && ++nCore >= SLIVER_MIN_CORE)
+namespace {
+
+// Whether the 3 x 3 square around (x, y) is all paper: a pixel a fingertip's cursor can land
+// on with the area all round it.
+inline int IsCore(const GreyImage& ink, int x, int y) {
+    if (x < 1 || y < 1 || x + 1 >= ink.nWidth || y + 1 >= ink.nHeight)
+        return 0;
+    for (int dy = -1; dy <= 1; dy++) {
+        const uint8_t* lp = ink.Row(y + dy) + x;
+        if (lp[-1] | lp[0] | lp[1])
             return 0;
     }
     return 1;
 }
 
-int RemoveSlivers(GreyImage* lpInk) {
+} // namespace
+
+int IsSliver(const GreyImage& ink, const std::vector<int>& pixels) {
+    if (int(pixels.size()) < SLIVER_MIN_AREA)
+        return 1;
+    int nCore = 0;
+    for (int i : pixels)
+        if (IsCore(ink, i % ink.nWidth, i / ink.nWidth) && ++nCore >= SLIVER_MIN_CORE)
+            return 0;
+    return 1;
+}
+
+int RemoveSlivers(GreyImage* lpInk, int* lpAreas) {
+    GreyImage& ink = *lpInk;
     std::vector<int> labels, sizes;
-    const int nAreas = LabelComponents(*lpInk, 0, 4, &labels, &sizes);
-    std::vector<std::vector<int>> members(size_t(nAreas) + 1);
-    for (size_t i = 0; i < labels.size(); i++)
-        if (labels[i])
-            members[labels[i]].push_back(int(i));
-    std::vector<int> sliver(size_t(nAreas) + 1, 0);
+    const int nAreas = LabelComponents(ink, 0, 4, &labels, &sizes);
+    std::vector<int> core(sizes.size(), 0);
+    for (int y = 1; y + 1 < ink.nHeight; y++)
+        for (int x = 1; x + 1 < ink.nWidth; x++) {
+            const int nLabel = labels[size_t(y) * ink.nWidth + x];
+            if (nLabel && core[nLabel] < SLIVER_MIN_CORE && IsCore(ink, x, y))
+                core[nLabel]++;
+        }
+    std::vector<uint8_t> sliver(sizes.size(), 0);
     int nRemoved = 0;
     for (int a = 1; a <= nAreas; a++)
-        if (!members[a].empty() && IsSliver(*lpInk, members[a])) {
+        if (sizes[a] < SLIVER_MIN_AREA || core[a] < SLIVER_MIN_CORE) {
             sliver[a] = 1;
             nRemoved++;
         }
     for (size_t i = 0; i < labels.size(); i++)
         if (sliver[labels[i]])
-            lpInk->lpPixels[i] = 1;
+            ink.lpPixels[i] = 1;
+    *lpAreas = nAreas - nRemoved;
     return nRemoved;
-}
-
-int CountAreas(const GreyImage& ink) {
-    std::vector<int> labels, sizes;
-    return LabelComponents(ink, 0, 4, &labels, &sizes);
 }

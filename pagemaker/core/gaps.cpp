@@ -6,6 +6,7 @@
 #include "pagemaker/core/page_steps.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -22,6 +23,7 @@ struct Join {
     GapPath path;
     long nScore;
     int nFrom, nTo; // ink regions joined
+    int bEndToEnd;  // meets another line's end, not the side of a line
 };
 
 // The best way across a gap from one end: the nearest, most straight-ahead ink within nGap.
@@ -143,12 +145,14 @@ int SideSeed(const GreyImage& ink, const GapPath& path, int nSide) {
 }
 
 // After a join that closes a loop: grows the paper on both sides of it in step, one pixel
-// each in turn. Returns 1 when the sides are apart and the smaller is no sliver, 0 when it is
-// a sliver or the sides still meet (the join closed nothing).
-const int SPLIT_ENOUGH = 3000; // both sides this big: no sliver, whatever they are
-int SplitIsClean(const GreyImage& ink, const GapPath& path) {
+// each in turn, until one side runs out. Returns 1 when the join parted one area into two and
+// the smaller is no sliver; that side then takes a label of its own. Returns 0 when the sides
+// were apart already, or still meet (the join closed nothing), or when it cut off a sliver.
+int SplitIsClean(const GreyImage& ink, const GapPath& path, std::vector<int>* lpAreas,
+                 int* lpNextArea) {
+    std::vector<int>& areas = *lpAreas;
     const int a = SideSeed(ink, path, 1), b = SideSeed(ink, path, -1);
-    if (a < 0 || b < 0)
+    if (a < 0 || b < 0 || a == b || areas[a] != areas[b])
         return 0;
     static thread_local std::vector<int> mark;
     static thread_local int nGen = 0;
@@ -159,17 +163,19 @@ int SplitIsClean(const GreyImage& ink, const GapPath& path) {
     nGen += 2;
     std::vector<int> queue[2] = {{a}, {b}};
     size_t head[2] = {0, 0};
-    if (a == b)
-        return 0;
     mark[a] = nGen;
     mark[b] = nGen + 1;
     const int w = ink.nWidth;
     for (;;) {
         for (int s = 0; s < 2; s++) {
-            if (head[s] == queue[s].size())
-                return !IsSliver(ink, queue[s]);
-            if (queue[0].size() > SPLIT_ENOUGH && queue[1].size() > SPLIT_ENOUGH)
+            if (head[s] == queue[s].size()) {
+                if (IsSliver(ink, queue[s]))
+                    return 0;
+                const int nArea = (*lpNextArea)++;
+                for (int i : queue[s])
+                    areas[i] = nArea;
                 return 1;
+            }
             const int i = queue[s][head[s]++];
             const int x = i % w, y = i / w;
             const int nb[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
@@ -197,6 +203,8 @@ int CloseGaps(GreyImage* lpInk, int nGap, std::vector<int>* lpJoins) {
     const std::vector<LineEnd> ends = FindLineEnds(ink, Skeleton(ink));
     std::vector<int> labels, sizes;
     const int nRegions = LabelComponents(ink, 1, 8, &labels, &sizes);
+    std::vector<int> areas;
+    int nNextArea = LabelComponents(ink, 0, 4, &areas, &sizes) + 1;
     std::vector<Join> joins;
     for (size_t i = 0; i < ends.size(); i++) {
         Join j;
@@ -212,15 +220,31 @@ int CloseGaps(GreyImage* lpInk, int nGap, std::vector<int>* lpJoins) {
         const long dx = p.tx - e.x, dy = p.ty - e.y, r = e.nWidth + SAME_GAP_SLACK;
         return dx * dx + dy * dy <= r * r;
     };
+    for (Join& j : joins) {
+        j.bEndToEnd = 0;
+        for (size_t k = 0; k < ends.size(); k++)
+            if (int(k) != j.nEnd && Near(j.path, ends[k]))
+                j.bEndToEnd = 1;
+    }
     std::vector<int> drop(joins.size(), 0);
     for (size_t i = 0; i < joins.size(); i++)
         for (size_t k = i + 1; k < joins.size(); k++)
             if (!drop[i] && !drop[k] && Near(joins[i].path, ends[joins[k].nEnd]) &&
                 Near(joins[k].path, ends[joins[i].nEnd]))
                 drop[GapSquared(joins[k].path) < GapSquared(joins[i].path) ? i : k] = 1;
+    // A line that stops short of the side of another drawing is a detail drawn free of it
+    // (fur, a ray around a sun) unless that drawing is its own: only joins end to end tie
+    // separate drawings together.
+    std::vector<int> parent(size_t(nRegions) + 1);
+    for (int i = 0; i <= nRegions; i++)
+        parent[i] = i;
+    for (size_t i = 0; i < joins.size(); i++)
+        if (!drop[i] && joins[i].bEndToEnd)
+            parent[Find(parent, joins[i].nFrom)] = Find(parent, joins[i].nTo);
     std::vector<Join> kept;
     for (size_t i = 0; i < joins.size(); i++)
-        if (!drop[i])
+        if (!drop[i] &&
+            (joins[i].bEndToEnd || Find(parent, joins[i].nFrom) == Find(parent, joins[i].nTo)))
             kept.push_back(joins[i]);
     const std::vector<int> bridge = FindBridges(kept, nRegions);
     std::vector<Join> order;
@@ -231,7 +255,6 @@ int CloseGaps(GreyImage* lpInk, int nGap, std::vector<int>* lpJoins) {
         return GapSquared(a.path) != GapSquared(b.path) ? GapSquared(a.path) < GapSquared(b.path)
                                                         : a.nScore < b.nScore;
     });
-    std::vector<int> parent(size_t(nRegions) + 1);
     for (int i = 0; i <= nRegions; i++)
         parent[i] = i;
     int nDrawn = 0;
@@ -244,7 +267,7 @@ int CloseGaps(GreyImage* lpInk, int nGap, std::vector<int>* lpJoins) {
         const int a = Find(parent, j.nFrom), b = Find(parent, j.nTo);
         drawn.clear();
         DrawJoin(&ink, end, path, &drawn);
-        if (a == b && !SplitIsClean(ink, path)) {
+        if (a == b && !SplitIsClean(ink, path, &areas, &nNextArea)) {
             for (int i : drawn)
                 ink.lpPixels[i] = 0;
             continue;

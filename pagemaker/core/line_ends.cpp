@@ -6,9 +6,10 @@
 namespace {
 
 // How far back along the stroke its heading is measured.
-const int HEADING_STEPS = 10;
-// A branch shorter than this (or than the stroke is wide) ending in a fork is a spur.
-const int SPUR_STEPS = 5;
+const int HEADING_STEPS = 12;
+// A branch shorter than this ending in a fork is a spur of thinning, a sharp corner or a line
+// drawn a little past the one it meets, not a line that stops short.
+const int SPUR_STEPS = 18;
 // A stroke shorter than this has no heading worth following.
 const int MIN_STROKE_STEPS = 3;
 // The widest stroke measured at an end; wider ink is solid, not a line.
@@ -33,8 +34,11 @@ int NextPixels(const GreyImage& s, int x, int y, const std::vector<int>& walked,
 }
 
 // One step along a stroke: the only way on, or of two touching ones the side neighbour
-// (a stair step of the middle line). Returns -1 at a fork, -2 at the stroke's end.
-int StepOn(const int* lpNext, int n, int x, int y, int w) {
+// (a stair step of the middle line), unless the other one leads away on a branch of its own
+// (a sharp fork). Returns -1 at a fork, -2 at the stroke's end.
+int StepOn(const GreyImage& s, const std::vector<int>& walked, const int* lpNext, int n, int x,
+           int y) {
+    const int w = s.nWidth;
     if (n == 0)
         return -2;
     if (n == 1)
@@ -44,7 +48,17 @@ int StepOn(const int* lpNext, int n, int x, int y, int w) {
     const int ax = lpNext[0] % w, ay = lpNext[0] / w, bx = lpNext[1] % w, by = lpNext[1] / w;
     if (std::abs(ax - bx) > 1 || std::abs(ay - by) > 1)
         return -1;
-    return ax == x || ay == y ? lpNext[0] : lpNext[1];
+    const int bFirst = ax == x || ay == y;
+    const int nTo = bFirst ? lpNext[0] : lpNext[1], nOther = bFirst ? lpNext[1] : lpNext[0];
+    const int tx = nTo % w, ty = nTo / w;
+    int further[8];
+    const int nFurther = NextPixels(s, nOther % w, nOther / w, walked, further);
+    for (int k = 0; k < nFurther; k++) {
+        const int fx = further[k] % w, fy = further[k] / w;
+        if (further[k] != nTo && (std::abs(fx - tx) > 1 || std::abs(fy - ty) > 1))
+            return -1;
+    }
+    return nTo;
 }
 
 // The stroke's width around a middle line pixel: the widest odd square of ink centred there.
@@ -75,14 +89,15 @@ std::vector<LineEnd> FindLineEnds(const GreyImage& ink, const GreyImage& skeleto
                 continue;
             walked.assign(1, y * w + x);
             int n = NextPixels(s, x, y, walked, next);
-            int i = StepOn(next, n, x, y, w);
+            int i = StepOn(s, walked, next, n, x, y);
             if (i < 0 || n == 0)
                 continue; // a lone dot, or not an end
             // An end has its neighbours on one side only.
             int cx = x, cy = y, nSteps = 0, bFork = 0, xMid = x, yMid = y;
-            while (nSteps < HEADING_STEPS) {
+            int hx = x, hy = y;
+            while (nSteps < SPUR_STEPS) {
                 n = NextPixels(s, cx, cy, walked, next);
-                i = StepOn(next, n, cx, cy, w);
+                i = StepOn(s, walked, next, n, cx, cy);
                 if (i < 0) {
                     bFork = i == -1;
                     break;
@@ -95,13 +110,21 @@ std::vector<LineEnd> FindLineEnds(const GreyImage& ink, const GreyImage& skeleto
                     xMid = cx;
                     yMid = cy;
                 }
+                if (nSteps == HEADING_STEPS) {
+                    hx = cx;
+                    hy = cy;
+                }
             }
             if (nSteps == 1 && bFork)
                 continue; // the middle of a stroke, seen from one side
             const int nWidth = StrokeWidth(ink, xMid, yMid);
-            if (nSteps < MIN_STROKE_STEPS || (bFork && (nSteps < SPUR_STEPS || nSteps < nWidth)))
+            if (nSteps < MIN_STROKE_STEPS || (bFork && nSteps < SPUR_STEPS))
                 continue;
-            ends.push_back({x, y, x - cx, y - cy, nWidth});
+            if (nSteps < HEADING_STEPS) {
+                hx = cx;
+                hy = cy;
+            }
+            ends.push_back({x, y, x - hx, y - hy, nWidth});
         }
     return ends;
 }

@@ -5,8 +5,8 @@
 namespace {
 
 // Ink that no all-ink square of this side covers is too thin, and grows by one pixel on
-// each side: a 1-pixel line becomes 3, a 2-pixel line 4.
-const int THICK_SIDE = 3;
+// each side: a 1-pixel line becomes 3; a 2-pixel line already shows.
+const int THICK_SIDE = 2;
 
 // Whether the THICK_SIDE square with its top left corner at (x, y) is all ink.
 int SquareIsInk(const GreyImage& ink, int x, int y) {

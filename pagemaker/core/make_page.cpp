@@ -51,10 +51,11 @@ MakeResult MakePage(const Picture& picture, const MakeSettings& settings, MadePa
     NormaliseLineWeight(&ink);
     std::vector<int> joins;
     const int nJoins = CloseGaps(&ink, settings.nGap, &joins);
-    const int nSlivers = RemoveSlivers(&ink);
+    int nAreas = 0;
+    const int nSlivers = RemoveSlivers(&ink, &nAreas);
     if ((nArea - CountInk(ink, rect)) * 1000 < nArea * MIN_PAPER_PERMILLE)
         return MAKE_ALL_BLACK;
-    lpPage->nAreas = CountAreas(ink);
+    lpPage->nAreas = nAreas;
     lpPage->nGapsClosed = nJoins;
     lpPage->nSpecksRemoved = nSpecks;
     lpPage->nSliversRemoved = nSlivers;

@@ -61,10 +61,9 @@ int CloseGaps(GreyImage* lpInk, int nGap, std::vector<int>* lpJoins);
 int LabelComponents(const GreyImage& image, uint8_t bValue, int nConnect,
                     std::vector<int>* lpLabels, std::vector<int>* lpSizes);
 
-// areas.cpp: turns areas too small or thin to hit into outline. Returns how many.
-int RemoveSlivers(GreyImage* lpInk);
-// The fillable areas left: 4-connected paper.
-int CountAreas(const GreyImage& ink);
+// areas.cpp: turns areas too small or thin to hit into outline. Returns how many, and the
+// areas left in *lpAreas.
+int RemoveSlivers(GreyImage* lpInk, int* lpAreas);
 // Whether a paper region is too small or too thin to hit: fewer than SLIVER_MIN_AREA pixels,
 // or fewer than SLIVER_MIN_CORE pixels whose 3 x 3 square is all paper.
 enum { SLIVER_MIN_AREA = 40, SLIVER_MIN_CORE = 6 };
