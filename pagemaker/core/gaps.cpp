@@ -15,6 +15,9 @@ namespace {
 const long CONE_COS2 = 64;
 // How much a target off to the side of the heading costs against one straight ahead.
 const long SIDE_WEIGHT = 2;
+// How far inside the ink of a line's tip the middle line may end: thinning wears thick and
+// slanted tips down.
+const int TIP_INSIDE = 16;
 // Two ends whose joins reach each other's tips within this much beyond the width are one gap.
 const int SAME_GAP_SLACK = 3;
 
@@ -24,11 +27,12 @@ struct Join {
     long nScore;
     int nFrom, nTo; // ink regions joined
     int bEndToEnd;  // meets another line's end, not the side of a line
+    int nMeets;     // that end
 };
 
 // The best way across a gap from one end: the nearest, most straight-ahead ink within nGap.
 int BestGap(const GreyImage& ink, const LineEnd& end, int nGap, GapPath* lpBest, long* lpScore) {
-    const int r = nGap + end.nWidth + 2;
+    const int r = nGap + end.nWidth + TIP_INSIDE;
     const long v2 = long(end.dx) * end.dx + long(end.dy) * end.dy;
     const long maxGap2 = long(nGap + 1) * (nGap + 1);
     int bFound = 0;
@@ -109,11 +113,10 @@ std::vector<int> FindBridges(const std::vector<Join>& joins, int nRegions) {
     return bridge;
 }
 
-// Inks a round brush of nWidth along the path, noting each pixel it changes.
-void DrawJoin(GreyImage* lpInk, const LineEnd& end, const GapPath& path,
-              std::vector<int>* lpDrawn) {
+// Inks a round brush of the end's width from the end to (x1, y1), noting each pixel it changes.
+void DrawJoin(GreyImage* lpInk, const LineEnd& end, int x1, int y1, std::vector<int>* lpDrawn) {
     std::vector<int> xy;
-    StraightPath(end.x, end.y, path.tx, path.ty, &xy);
+    StraightPath(end.x, end.y, x1, y1, &xy);
     const int r = end.nWidth / 2 > 0 ? end.nWidth / 2 : 1;
     for (size_t i = 0; i < xy.size(); i += 2)
         for (int dy = -r; dy <= r; dy++)
@@ -126,10 +129,10 @@ void DrawJoin(GreyImage* lpInk, const LineEnd& end, const GapPath& path,
             }
 }
 
-// The first paper pixel from the middle of the join out to one side.
-int SideSeed(const GreyImage& ink, const GapPath& path, int nSide) {
+// The first paper pixel from the middle of the join out to one side of the stroke.
+int SideSeed(const GreyImage& ink, const LineEnd& end, const GapPath& path, int nSide) {
     const int mx = (path.xExit + path.tx) / 2, my = (path.yExit + path.ty) / 2;
-    const int nx = -(path.ty - path.yExit) * nSide, ny = (path.tx - path.xExit) * nSide;
+    const int nx = -end.dy * nSide, ny = end.dx * nSide;
     const int nLen = std::max(std::abs(nx), std::abs(ny));
     if (nLen == 0)
         return -1;
@@ -148,10 +151,10 @@ int SideSeed(const GreyImage& ink, const GapPath& path, int nSide) {
 // each in turn, until one side runs out. Returns 1 when the join parted one area into two and
 // the smaller is no sliver; that side then takes a label of its own. Returns 0 when the sides
 // were apart already, or still meet (the join closed nothing), or when it cut off a sliver.
-int SplitIsClean(const GreyImage& ink, const GapPath& path, std::vector<int>* lpAreas,
-                 int* lpNextArea) {
+int SplitIsClean(const GreyImage& ink, const LineEnd& end, const GapPath& path,
+                 std::vector<int>* lpAreas, int* lpNextArea) {
     std::vector<int>& areas = *lpAreas;
-    const int a = SideSeed(ink, path, 1), b = SideSeed(ink, path, -1);
+    const int a = SideSeed(ink, end, path, 1), b = SideSeed(ink, end, path, -1);
     if (a < 0 || b < 0 || a == b || areas[a] != areas[b])
         return 0;
     static thread_local std::vector<int> mark;
@@ -185,8 +188,9 @@ int SplitIsClean(const GreyImage& ink, const GapPath& path, std::vector<int>* lp
                 const int j = p[1] * w + p[0];
                 if (mark[j] == nGen + s)
                     continue;
-                if (mark[j] == nGen + 1 - s)
+                if (mark[j] == nGen + 1 - s) {
                     return 0;
+                }
                 mark[j] = nGen + s;
                 queue[s].push_back(j);
             }
@@ -202,7 +206,17 @@ int CloseGaps(GreyImage* lpInk, int nGap, std::vector<int>* lpJoins) {
     GreyImage& ink = *lpInk;
     const std::vector<LineEnd> ends = FindLineEnds(ink, Skeleton(ink));
     std::vector<int> labels, sizes;
-    const int nRegions = LabelComponents(ink, 1, 8, &labels, &sizes);
+    // Lines that run off the page close areas against its edge: every one that touches the
+    // edge counts as one drawing with it, region nRegions.
+    const int nRegions = LabelComponents(ink, 1, 8, &labels, &sizes) + 1;
+    std::vector<int> region(size_t(nRegions) + 1);
+    for (int i = 0; i <= nRegions; i++)
+        region[i] = i;
+    for (int y = 0; y < ink.nHeight; y++)
+        for (int x = 0; x < ink.nWidth;
+             x += (y == 0 || y == ink.nHeight - 1) ? 1 : std::max(1, ink.nWidth - 1))
+            if (ink.At(x, y))
+                region[labels[size_t(y) * ink.nWidth + x]] = nRegions;
     std::vector<int> areas;
     int nNextArea = LabelComponents(ink, 0, 4, &areas, &sizes) + 1;
     std::vector<Join> joins;
@@ -211,8 +225,8 @@ int CloseGaps(GreyImage* lpInk, int nGap, std::vector<int>* lpJoins) {
         if (!BestGap(ink, ends[i], nGap, &j.path, &j.nScore))
             continue;
         j.nEnd = int(i);
-        j.nFrom = labels[size_t(ends[i].y) * ink.nWidth + ends[i].x];
-        j.nTo = labels[size_t(j.path.ty) * ink.nWidth + j.path.tx];
+        j.nFrom = region[labels[size_t(ends[i].y) * ink.nWidth + ends[i].x]];
+        j.nTo = region[labels[size_t(j.path.ty) * ink.nWidth + j.path.tx]];
         joins.push_back(j);
     }
     // Two ends facing each other find each other: one gap, one join.
@@ -222,9 +236,11 @@ int CloseGaps(GreyImage* lpInk, int nGap, std::vector<int>* lpJoins) {
     };
     for (Join& j : joins) {
         j.bEndToEnd = 0;
-        for (size_t k = 0; k < ends.size(); k++)
-            if (int(k) != j.nEnd && Near(j.path, ends[k]))
+        for (size_t k = 0; k < ends.size() && !j.bEndToEnd; k++)
+            if (int(k) != j.nEnd && Near(j.path, ends[k])) {
                 j.bEndToEnd = 1;
+                j.nMeets = int(k);
+            }
     }
     std::vector<int> drop(joins.size(), 0);
     for (size_t i = 0; i < joins.size(); i++)
@@ -265,9 +281,21 @@ int CloseGaps(GreyImage* lpInk, int nGap, std::vector<int>* lpJoins) {
         if (!TraceGap(ink, end, j.path.tx, j.path.ty, &path))
             continue; // an earlier join crossed it or closed it
         const int a = Find(parent, j.nFrom), b = Find(parent, j.nTo);
+        // A line goes on into the end it meets, middle to middle; a join to the side of a
+        // line goes on into it by the brush's size, so that no corner of the gap stays open.
+        int x1 = path.tx, y1 = path.ty;
+        if (j.bEndToEnd) {
+            x1 = ends[j.nMeets].x;
+            y1 = ends[j.nMeets].y;
+        } else {
+            const int dx = path.tx - end.x, dy = path.ty - end.y;
+            const int nLen = std::max(std::abs(dx), std::abs(dy)), r = end.nWidth / 2 + 1;
+            x1 += nLen ? dx * r / nLen : 0;
+            y1 += nLen ? dy * r / nLen : 0;
+        }
         drawn.clear();
-        DrawJoin(&ink, end, path, &drawn);
-        if (a == b && !SplitIsClean(ink, path, &areas, &nNextArea)) {
+        DrawJoin(&ink, end, x1, y1, &drawn);
+        if (a == b && !SplitIsClean(ink, end, path, &areas, &nNextArea)) {
             for (int i : drawn)
                 ink.lpPixels[i] = 0;
             continue;

@@ -1,6 +1,7 @@
 // Finding line ends on the skeleton and tracing straight paths across gaps.
 #include "pagemaker/core/line_ends.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -15,50 +16,25 @@ const int MIN_STROKE_STEPS = 3;
 // The widest stroke measured at an end; wider ink is solid, not a line.
 const int MAX_HALF_WIDTH = 4;
 
-// The skeleton's neighbours of (x, y) not in the walk so far, at most 8, into lpNext.
-int NextPixels(const GreyImage& s, int x, int y, const std::vector<int>& walked, int* lpNext) {
-    int n = 0;
-    for (int dy = -1; dy <= 1; dy++)
-        for (int dx = -1; dx <= 1; dx++) {
-            const int X = x + dx, Y = y + dy;
-            if ((dx == 0 && dy == 0) || !s.Inside(X, Y) || !s.At(X, Y))
-                continue;
-            const int i = Y * s.nWidth + X;
-            int bWalked = 0;
-            for (int j : walked)
-                bWalked |= j == i;
-            if (!bWalked)
-                lpNext[n++] = i;
-        }
-    return n;
-}
-
-// One step along a stroke: the only way on, or of two touching ones the side neighbour
-// (a stair step of the middle line), unless the other one leads away on a branch of its own
-// (a sharp fork). Returns -1 at a fork, -2 at the stroke's end.
-int StepOn(const GreyImage& s, const std::vector<int>& walked, const int* lpNext, int n, int x,
-           int y) {
-    const int w = s.nWidth;
-    if (n == 0)
-        return -2;
-    if (n == 1)
-        return lpNext[0];
-    if (n > 2)
-        return -1;
-    const int ax = lpNext[0] % w, ay = lpNext[0] / w, bx = lpNext[1] % w, by = lpNext[1] / w;
-    if (std::abs(ax - bx) > 1 || std::abs(ay - by) > 1)
-        return -1;
-    const int bFirst = ax == x || ay == y;
-    const int nTo = bFirst ? lpNext[0] : lpNext[1], nOther = bFirst ? lpNext[1] : lpNext[0];
-    const int tx = nTo % w, ty = nTo / w;
-    int further[8];
-    const int nFurther = NextPixels(s, nOther % w, nOther / w, walked, further);
-    for (int k = 0; k < nFurther; k++) {
-        const int fx = further[k] % w, fy = further[k] / w;
-        if (further[k] != nTo && (std::abs(fx - tx) > 1 || std::abs(fy - ty) > 1))
-            return -1;
+// Whether pixels (indexes into a w-wide picture) are all one 8-connected group.
+int OneGroup(const std::vector<int>& pixels, int w) {
+    if (pixels.size() <= 1)
+        return 1;
+    std::vector<int> reached(pixels.size(), 0), stack(1, 0);
+    reached[0] = 1;
+    size_t nReached = 1;
+    while (!stack.empty()) {
+        const int i = stack.back();
+        stack.pop_back();
+        for (size_t k = 0; k < pixels.size(); k++)
+            if (!reached[k] && std::abs(pixels[k] % w - pixels[i] % w) <= 1 &&
+                std::abs(pixels[k] / w - pixels[i] / w) <= 1) {
+                reached[k] = 1;
+                nReached++;
+                stack.push_back(int(k));
+            }
     }
-    return nTo;
+    return nReached == pixels.size();
 }
 
 // The stroke's width around a middle line pixel: the widest odd square of ink centred there.
@@ -77,54 +53,73 @@ int StrokeWidth(const GreyImage& ink, int x, int y) {
 
 } // namespace
 
+// A line end is where the middle line, walked from it ring by ring (all pixels one step
+// further each time), stays one stroke for SPUR_STEPS: a ring that falls apart into two
+// groups is a fork, and an end that close to a fork is a spur or the outer edge of a doubled
+// step. The heading runs from the ring HEADING_STEPS away to the end.
 std::vector<LineEnd> FindLineEnds(const GreyImage& ink, const GreyImage& skeleton) {
     std::vector<LineEnd> ends;
     const GreyImage& s = skeleton;
     const int w = s.nWidth;
-    std::vector<int> walked;
-    int next[8];
+    std::vector<int> seen, ring, next;
     for (int y = 0; y < s.nHeight; y++)
         for (int x = 0; x < w; x++) {
             if (!s.At(x, y))
                 continue;
-            walked.assign(1, y * w + x);
-            int n = NextPixels(s, x, y, walked, next);
-            int i = StepOn(s, walked, next, n, x, y);
-            if (i < 0 || n == 0)
-                continue; // a lone dot, or not an end
-            // An end has its neighbours on one side only.
-            int cx = x, cy = y, nSteps = 0, bFork = 0, xMid = x, yMid = y;
-            int hx = x, hy = y;
-            while (nSteps < SPUR_STEPS) {
-                n = NextPixels(s, cx, cy, walked, next);
-                i = StepOn(s, walked, next, n, cx, cy);
-                if (i < 0) {
-                    bFork = i == -1;
+            int nNeighbours = 0, nRises = 0, prev = 0;
+            for (int k = 0; k <= 8; k++) {
+                static const int DX[8] = {0, 1, 1, 1, 0, -1, -1, -1};
+                static const int DY[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
+                const int X = x + DX[k % 8], Y = y + DY[k % 8];
+                const int v = s.Inside(X, Y) && s.At(X, Y);
+                if (k < 8)
+                    nNeighbours += v;
+                if (k > 0)
+                    nRises += !prev && v;
+                prev = v;
+            }
+            if (nNeighbours == 0 || nRises != 1)
+                continue; // a lone dot, or the middle of a stroke
+            seen.assign(1, y * w + x);
+            ring = seen;
+            int nSteps = 0, bFork = 0, hx = x, hy = y, xMid = x, yMid = y;
+            while (nSteps < SPUR_STEPS && !ring.empty()) {
+                next.clear();
+                for (int i : ring)
+                    for (int dy = -1; dy <= 1; dy++)
+                        for (int dx = -1; dx <= 1; dx++) {
+                            const int X = i % w + dx, Y = i / w + dy, j = Y * w + X;
+                            if (!s.Inside(X, Y) || !s.At(X, Y) ||
+                                std::find(seen.begin(), seen.end(), j) != seen.end())
+                                continue;
+                            seen.push_back(j);
+                            next.push_back(j);
+                        }
+                if (next.empty())
+                    break;
+                if (!OneGroup(next, w)) {
+                    bFork = 1;
                     break;
                 }
-                walked.insert(walked.end(), next, next + n);
-                cx = i % w;
-                cy = i / w;
+                ring.swap(next);
                 nSteps++;
-                if (nSteps == HEADING_STEPS / 2) {
-                    xMid = cx;
-                    yMid = cy;
-                }
-                if (nSteps == HEADING_STEPS) {
-                    hx = cx;
-                    hy = cy;
+                if (nSteps == HEADING_STEPS / 2 || nSteps == HEADING_STEPS) {
+                    int sx = 0, sy = 0;
+                    for (int i : ring) {
+                        sx += i % w;
+                        sy += i / w;
+                    }
+                    (nSteps == HEADING_STEPS ? hx : xMid) = sx / int(ring.size());
+                    (nSteps == HEADING_STEPS ? hy : yMid) = sy / int(ring.size());
                 }
             }
-            if (nSteps == 1 && bFork)
-                continue; // the middle of a stroke, seen from one side
-            const int nWidth = StrokeWidth(ink, xMid, yMid);
             if (nSteps < MIN_STROKE_STEPS || (bFork && nSteps < SPUR_STEPS))
                 continue;
             if (nSteps < HEADING_STEPS) {
-                hx = cx;
-                hy = cy;
+                hx = ring[0] % w;
+                hy = ring[0] / w;
             }
-            ends.push_back({x, y, x - hx, y - hy, nWidth});
+            ends.push_back({x, y, x - hx, y - hy, StrokeWidth(ink, xMid, yMid)});
         }
     return ends;
 }

@@ -13,12 +13,12 @@ const int BLOCK = 16;
 // solid black part): its level comes from the blocks around it.
 const int NO_PAPER_SHARE = 96;
 // A pixel is a line when darker than this share of the paper level (in 1/256), by setting.
-const int INK_SHARE_LIGHTER = 128, INK_SHARE_NORMAL = 160, INK_SHARE_DARKER = 192;
+const int INK_SHARE_LIGHTER = 144, INK_SHARE_NORMAL = 176, INK_SHARE_DARKER = 208;
 // ... and darker by at least this much, so that noise on dim paper makes no lines.
 const int MIN_CONTRAST = 32;
 // Between the share above and this one a pixel is neither paper nor ink: photographs have
 // many such, line drawings few.
-const int MIDDLE_SHARE = 215;
+const int MIDDLE_SHARE = 224;
 // The paper of the whole page: this share of the blocks (in 1/256) are darker.
 const int PAPER_RANK = 230;
 
@@ -81,28 +81,25 @@ void FillUnknownBlocks(BlockGrid* lpGrid, int nPaper) {
     }
 }
 
-// Each block's level becomes the brightest of it and its neighbours (a block that is mostly
-// line still sees the paper beside it), then the mean of those, for a smooth level.
+// Each block's level becomes the mean of it and its neighbours, for a level that changes
+// smoothly yet follows the edge of a shadow.
 void SmoothBlocks(BlockGrid* lpGrid) {
     BlockGrid& g = *lpGrid;
-    std::vector<int> lifted(g.level.size());
-    for (int pass = 0; pass < 2; pass++) {
-        for (int y = 0; y < g.ny; y++)
-            for (int x = 0; x < g.nx; x++) {
-                int nMax = 0, nSum = 0, n = 0;
-                for (int dy = -1; dy <= 1; dy++)
-                    for (int dx = -1; dx <= 1; dx++) {
-                        int X = x + dx, Y = y + dy;
-                        if (X < 0 || Y < 0 || X >= g.nx || Y >= g.ny)
-                            continue;
-                        nMax = std::max(nMax, g.At(X, Y));
+    std::vector<int> smooth(g.level.size());
+    for (int y = 0; y < g.ny; y++)
+        for (int x = 0; x < g.nx; x++) {
+            int nSum = 0, n = 0;
+            for (int dy = -1; dy <= 1; dy++)
+                for (int dx = -1; dx <= 1; dx++) {
+                    const int X = x + dx, Y = y + dy;
+                    if (X >= 0 && Y >= 0 && X < g.nx && Y < g.ny) {
                         nSum += g.At(X, Y);
                         n++;
                     }
-                lifted[size_t(y) * g.nx + x] = pass == 0 ? nMax : nSum / n;
-            }
-        g.level.swap(lifted);
-    }
+                }
+            smooth[size_t(y) * g.nx + x] = nSum / n;
+        }
+    g.level.swap(smooth);
 }
 
 // The paper level at a pixel: bilinear between the block centres, in whole grey steps.
