@@ -18,6 +18,8 @@ const long SIDE_WEIGHT = 2;
 // How far inside the ink of a line's tip the middle line may end: thinning wears thick and
 // slanted tips down.
 const int TIP_INSIDE = 16;
+// A line's own ink counts as its own this far beyond the reach of its joins, along the line.
+const int OWN_LINE_SLACK = 8;
 // Two ends whose joins reach each other's tips within this much beyond the width are one gap.
 const int SAME_GAP_SLACK = 3;
 
@@ -30,15 +32,46 @@ struct Join {
     int nMeets;     // that end
 };
 
-// The best way across a gap from one end: the nearest, most straight-ahead ink within nGap.
+// Marks the ink within nSteps of the end along the ink itself: its own line, which it cannot
+// stop short of.
+void MarkOwnLine(const GreyImage& ink, const LineEnd& end, int nSteps, std::vector<int>* lpMark,
+                 int nMark) {
+    std::vector<int>& mark = *lpMark;
+    std::vector<int> ring(1, end.y * ink.nWidth + end.x), next;
+    mark[ring[0]] = nMark;
+    for (int s = 0; s < nSteps && !ring.empty(); s++) {
+        next.clear();
+        for (int i : ring)
+            for (int dy = -1; dy <= 1; dy++)
+                for (int dx = -1; dx <= 1; dx++) {
+                    const int x = i % ink.nWidth + dx, y = i / ink.nWidth + dy;
+                    const int j = y * ink.nWidth + x;
+                    if (ink.Inside(x, y) && ink.At(x, y) && mark[j] != nMark) {
+                        mark[j] = nMark;
+                        next.push_back(j);
+                    }
+                }
+        ring.swap(next);
+    }
+}
+
+// The best way across a gap from one end: the nearest, most straight-ahead ink within nGap,
+// not on the end's own line close by.
 int BestGap(const GreyImage& ink, const LineEnd& end, int nGap, GapPath* lpBest, long* lpScore) {
     const int r = nGap + end.nWidth + TIP_INSIDE;
+    static thread_local std::vector<int> own;
+    static thread_local int nOwn = 0;
+    if (own.size() != ink.lpPixels.size()) {
+        own.assign(ink.lpPixels.size(), 0);
+        nOwn = 0;
+    }
+    MarkOwnLine(ink, end, r + OWN_LINE_SLACK, &own, ++nOwn);
     const long v2 = long(end.dx) * end.dx + long(end.dy) * end.dy;
     const long maxGap2 = long(nGap + 1) * (nGap + 1);
     int bFound = 0;
     for (int y = end.y - r; y <= end.y + r; y++)
         for (int x = end.x - r; x <= end.x + r; x++) {
-            if (!ink.Inside(x, y) || !ink.At(x, y))
+            if (!ink.Inside(x, y) || !ink.At(x, y) || own[size_t(y) * ink.nWidth + x] == nOwn)
                 continue;
             const long dx = x - end.x, dy = y - end.y, d2 = dx * dx + dy * dy;
             const long dot = dx * end.dx + dy * end.dy;
@@ -222,7 +255,7 @@ int CloseGaps(GreyImage* lpInk, int nGap, std::vector<int>* lpJoins) {
     std::vector<Join> joins;
     for (size_t i = 0; i < ends.size(); i++) {
         Join j;
-        if (!BestGap(ink, ends[i], nGap, &j.path, &j.nScore))
+        if (ends[i].bShort || !BestGap(ink, ends[i], nGap, &j.path, &j.nScore))
             continue;
         j.nEnd = int(i);
         j.nFrom = region[labels[size_t(ends[i].y) * ink.nWidth + ends[i].x]];

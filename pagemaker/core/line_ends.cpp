@@ -16,7 +16,8 @@ const int MIN_STROKE_STEPS = 3;
 // The widest stroke measured at an end; wider ink is solid, not a line.
 const int MAX_HALF_WIDTH = 4;
 
-// Whether pixels (indexes into a w-wide picture) are all one 8-connected group.
+// Whether pixels (indexes into a w-wide picture) are all one group, none more than a pixel
+// apart from the next: the steps of a middle line can leave a ring with a hole in it.
 int OneGroup(const std::vector<int>& pixels, int w) {
     if (pixels.size() <= 1)
         return 1;
@@ -27,8 +28,8 @@ int OneGroup(const std::vector<int>& pixels, int w) {
         const int i = stack.back();
         stack.pop_back();
         for (size_t k = 0; k < pixels.size(); k++)
-            if (!reached[k] && std::abs(pixels[k] % w - pixels[i] % w) <= 1 &&
-                std::abs(pixels[k] / w - pixels[i] / w) <= 1) {
+            if (!reached[k] && std::abs(pixels[k] % w - pixels[i] % w) <= 2 &&
+                std::abs(pixels[k] / w - pixels[i] / w) <= 2) {
                 reached[k] = 1;
                 nReached++;
                 stack.push_back(int(k));
@@ -113,13 +114,14 @@ std::vector<LineEnd> FindLineEnds(const GreyImage& ink, const GreyImage& skeleto
                     (nSteps == HEADING_STEPS ? hy : yMid) = sy / int(ring.size());
                 }
             }
-            if (nSteps < MIN_STROKE_STEPS || (bFork && nSteps < SPUR_STEPS))
+            if (nSteps < MIN_STROKE_STEPS)
                 continue;
             if (nSteps < HEADING_STEPS) {
                 hx = ring[0] % w;
                 hy = ring[0] / w;
             }
-            ends.push_back({x, y, x - hx, y - hy, StrokeWidth(ink, xMid, yMid)});
+            ends.push_back(
+                {x, y, x - hx, y - hy, StrokeWidth(ink, xMid, yMid), bFork && nSteps < SPUR_STEPS});
         }
     return ends;
 }

@@ -11,10 +11,11 @@ struct LineEnd {
     int x, y;
     int dx, dy;
     int nWidth;
+    int bShort; // a short branch off a fork: a line's end others may meet, not a gap's start
 };
 
-// The ends of the skeleton's strokes, leaving out the short spurs that thinning leaves on
-// the corners of thick ink.
+// The ends of the skeleton's strokes. Short branches off a fork (the spurs that thinning
+// leaves on corners, or a line cut close to where it meets another) are marked bShort.
 std::vector<LineEnd> FindLineEnds(const GreyImage& ink, const GreyImage& skeleton);
 
 // The pixels of the straight line from (x0, y0) to (x1, y1), both ends included.
