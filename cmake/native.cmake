@@ -73,3 +73,15 @@ endif()
 if(NOT TW_FUZZ)
     tw_light_test_builds(core_tests artgen_tests soundgen_tests)
 endif()
+
+# The page maker's test set: the book's pages as the asset generator draws them, and scenes
+# drawn in code, made into pages closed, cut and photo-like.
+if(TARGET artgen_lib AND TARGET gtest_main)
+    add_executable(page_set_tests ${CMAKE_SOURCE_DIR}/tests/page_set/page_set_test.cpp
+        ${CMAKE_SOURCE_DIR}/tests/page_set/book_pages.cpp
+        ${CMAKE_SOURCE_DIR}/tests/support/drawn_pictures.cpp)
+    target_include_directories(page_set_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(page_set_tests PRIVATE artgen_lib gtest_main)
+    tw_warnings(page_set_tests)
+    gtest_discover_tests(page_set_tests PROPERTIES LABELS pagemaker_set DISCOVERY_TIMEOUT 60)
+endif()
