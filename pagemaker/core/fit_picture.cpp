@@ -2,6 +2,8 @@
 #include "pagemaker/core/page_steps.h"
 #include "pages/page_file.h"
 
+#include <algorithm>
+
 namespace {
 
 // The largest picture side taken, and the most pixels: a 50-megapixel photo fits well.
@@ -10,6 +12,10 @@ const int64_t MAX_PIXELS = int64_t(1) << 28;
 
 // Paper white for transparent pixels and the blank around the picture.
 const int PAPER = 255;
+// How far, in quarters, a shrunk pixel goes from the mean towards its darkest source pixel.
+// Only when it stands for this many source pixels: a smaller shrink keeps lines whole and
+// darkest pixels would only bring out the grain.
+const int DARKEST_PULL = 1, PULL_FROM_PIXELS = 9;
 
 // The grey of one pixel: luma weights in 1/256 (77, 150, 29); alpha blends onto paper.
 inline int GreyOf(const uint8_t* lp, PictureFormat nFormat) {
@@ -51,8 +57,9 @@ void GreyRow(const Picture& picture, int y, std::vector<int>* lpRow) {
         (*lpRow)[x] = GreyOf(lp, picture.nFormat);
 }
 
-// Shrinking: every output pixel is the mean of the source pixels that fall in it, in one
-// pass over the source rows.
+// Shrinking: every output pixel is the mean of the source pixels that fall in it, pulled a
+// quarter of the way to the darkest of them when shrinking a lot, so that a fine pen line a
+// sixth of a pixel wide after shrinking still shows; in one pass over the source rows.
 void Shrink(const Picture& picture, const PageRect& rect, GreyImage* lpGrey) {
     const int w = picture.nWidth, h = picture.nHeight;
     std::vector<int> colOf(w), colCount(rect.cx, 0), row(w);
@@ -61,11 +68,14 @@ void Shrink(const Picture& picture, const PageRect& rect, GreyImage* lpGrey) {
         colCount[colOf[x]]++;
     }
     std::vector<uint32_t> sums(rect.cx, 0);
+    std::vector<int> darkest(rect.cx, 255);
     int nRowsIn = 0, nOut = 0;
     for (int y = 0; y < h; y++) {
         GreyRow(picture, y, &row);
-        for (int x = 0; x < w; x++)
+        for (int x = 0; x < w; x++) {
             sums[colOf[x]] += uint32_t(row[x]);
+            darkest[colOf[x]] = std::min(darkest[colOf[x]], row[x]);
+        }
         nRowsIn++;
         const int nNext = y + 1 < h ? int(int64_t(y + 1) * rect.cy / h) : rect.cy;
         if (nNext == nOut)
@@ -73,8 +83,11 @@ void Shrink(const Picture& picture, const PageRect& rect, GreyImage* lpGrey) {
         uint8_t* lpOut = &lpGrey->At(rect.x, rect.y + nOut);
         for (int X = 0; X < rect.cx; X++) {
             const uint32_t n = uint32_t(colCount[X]) * uint32_t(nRowsIn);
-            lpOut[X] = uint8_t((sums[X] + n / 2) / n);
+            const int nMean = int((sums[X] + n / 2) / n);
+            const int nPull = n >= PULL_FROM_PIXELS ? DARKEST_PULL : 0;
+            lpOut[X] = uint8_t((nPull * darkest[X] + (4 - nPull) * nMean + 2) / 4);
             sums[X] = 0;
+            darkest[X] = 255;
         }
         nRowsIn = 0;
         nOut = nNext;

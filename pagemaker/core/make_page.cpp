@@ -11,7 +11,7 @@ const int DEFAULT_GAP = 12;
 // Fewer line pixels than this share of the picture (per mille... in per 10000): blank paper.
 const int MIN_INK_PER10000 = 5;
 // A picture with more than this share in between paper and ink tones is a photograph.
-const int MAX_MIDDLE_PERMILLE = 300;
+const int MAX_MIDDLE_PERMILLE = 150;
 // Paper brighter than this is needed to colour anything; below it all is dark.
 const int MIN_PAPER_LEVEL = 48;
 // Fillable pixels needed on the page (per mille of the picture's rectangle).
