@@ -48,6 +48,11 @@ if(benchmark_FOUND AND NOT TW_FUZZ)
         add_executable(${name} EXCLUDE_FROM_ALL ${src})
         target_link_libraries(${name} PRIVATE twcore benchmark::benchmark)
     endforeach()
+    # The page maker's benchmark draws its pictures with the tests' own drawing helpers.
+    if(TARGET pagemaker_bench)
+        target_sources(pagemaker_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/drawn_pictures.cpp)
+        target_include_directories(pagemaker_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    endif()
     # The fill benchmark measures the engine against OpenCV's flood fill.
     find_package(OpenCV QUIET COMPONENTS core imgproc)
     if(TARGET fill_bench)

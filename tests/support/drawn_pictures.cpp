@@ -150,16 +150,17 @@ void PhotoToDrawing(const Ink& ink, int x, int y, int* lpX, int* lpY) {
     *lpY = int(cy + (-dx * TURN_SIN + dy * TURN_COS + 32768) / 65536);
 }
 
-Photo PhotoLike(const Ink& ink) {
+Photo PhotoLike(const Ink& ink, int nWidth) {
     Photo photo;
-    photo.w = ink.w * 3 / 2;
-    photo.h = ink.h * 3 / 2;
+    photo.w = nWidth ? nWidth : ink.w * 3 / 2;
+    photo.h = int(int64_t(photo.w) * ink.h / ink.w);
     const int w = photo.w, h = photo.h;
     std::vector<int> grey(size_t(w) * h);
     // Ink coverage of the turned drawing, bilinear in 1/256 pixels.
     for (int Y = 0; Y < h; Y++)
         for (int X = 0; X < w; X++) {
-            const int64_t dx = (2 * X + 1 - w) * 256 / 3, dy = (2 * Y + 1 - h) * 256 / 3; // 2/3 px
+            const int64_t dx = int64_t(2 * X + 1 - w) * 128 * ink.w / w;
+            const int64_t dy = int64_t(2 * Y + 1 - h) * 128 * ink.w / w;
             const int64_t sx = ink.w * 128 + (dx * TURN_COS + dy * TURN_SIN) / 65536 - 128;
             const int64_t sy = ink.h * 128 + (-dx * TURN_SIN + dy * TURN_COS) / 65536 - 128;
             const int x0 = int(sx >> 8), y0 = int(sy >> 8), fx = int(sx & 255), fy = int(sy & 255);

@@ -34,16 +34,16 @@ Ink CreatureScene();
 // Erases a gap g pixels long across the line through (x, y) that runs along (tx, ty).
 void CutGap(Ink* lpInk, int x, int y, int tx, int ty, int g);
 
-// A picture as a photo of the drawing printed on paper: 3/2 the size and turned by 1.5
-// degrees on a dark table, warm paper in light that falls off across the page, a soft shadow
-// over one corner, a blurred lens, grain and 8 x 8 blocks like a compressed file. RGB,
-// top-down.
+// A picture as a photo of the drawing printed on paper, nWidth wide (3/2 the drawing's width
+// unless given) and turned by 1.5 degrees on a dark table: warm paper in light that falls off
+// across the page, a soft shadow over one corner, a blurred lens, grain and 8 x 8 blocks like
+// a compressed file. RGB, top-down.
 struct Photo {
     int w = 0, h = 0;
     std::vector<uint8_t> rgb;
     Picture AsPicture() const { return {rgb.data(), w, h, size_t(w) * 3, PICTURE_RGB}; }
 };
-Photo PhotoLike(const Ink& ink);
+Photo PhotoLike(const Ink& ink, int nWidth = 0);
 // Where a pixel of the page made from PhotoLike(ink) was on the drawing (the turn undone).
 void PhotoToDrawing(const Ink& ink, int x, int y, int* lpX, int* lpY);
 
