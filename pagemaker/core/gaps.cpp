@@ -58,7 +58,15 @@ void MarkOwnLine(const GreyImage& ink, const LineEnd& end, int nSteps, std::vect
 // The best way across a gap from one end: the nearest, most straight-ahead ink within nGap,
 // not on the end's own line close by.
 int BestGap(const GreyImage& ink, const LineEnd& end, int nGap, GapPath* lpBest, long* lpScore) {
-    const int r = nGap + end.nWidth + TIP_INSIDE;
+    // Thinning may have worn the middle line down inside the tip: reach past that too.
+    std::vector<int> ahead;
+    StraightPath(end.x, end.y, end.x + 2 * end.dx, end.y + 2 * end.dy, &ahead);
+    int nTip = 0;
+    while (nTip < TIP_INSIDE && size_t(2 * nTip + 1) < ahead.size() &&
+           ink.Inside(ahead[2 * nTip], ahead[2 * nTip + 1]) &&
+           ink.At(ahead[2 * nTip], ahead[2 * nTip + 1]))
+        nTip++;
+    const int r = nGap + std::max(nTip, end.nWidth) + 2;
     static thread_local std::vector<int> own;
     static thread_local int nOwn = 0;
     if (own.size() != ink.lpPixels.size()) {
