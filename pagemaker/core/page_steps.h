@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "pagemaker/core/make_page.h"
+#include "pagemaker/core/picture.h"
 
 // A grey picture or a mask, one byte a pixel, top-down rows. In a mask 1 is ink, 0 paper.
 struct GreyImage {
