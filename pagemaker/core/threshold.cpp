@@ -22,6 +22,10 @@ const int MIDDLE_SHARE = 224;
 // The paper of the whole page: this share of the blocks (in 1/256) are darker.
 const int PAPER_RANK = 230;
 
+// Lines up to four times this wide are filled in when finding the paper close by (the
+// closing works at half size).
+const int CLOSE_RADIUS = 3;
+
 struct BlockGrid {
     int nx, ny;
     std::vector<int> level; // -1 where unknown
@@ -132,6 +136,87 @@ struct PaperLevel {
     }
 };
 
+// The brightest (or darkest, as Pick says) of the 2r + 1 values around each value of an
+// image of w x h, along rows (nAlong 1) or down columns (nAlong w), the window clamped to the
+// picture: running extremes over blocks of 2r + 1 from both ends, whatever r is. Columns are
+// worked a row at a time, all columns at once, so that the memory is read in order.
+template <class Pick>
+void RunningExtreme(const std::vector<int>& in, int w, int h, int nAlong, Pick pick,
+                    std::vector<int>* lpOut) {
+    const int r = CLOSE_RADIUS, k = 2 * r + 1;
+    const int n = nAlong == 1 ? w : h, nLines = nAlong == 1 ? h : w;
+    const int nAcross = nAlong == 1 ? w : 1; // from one line to the next
+    std::vector<int> ahead(in.size()), behind(in.size());
+    std::vector<int>& out = *lpOut;
+    out.resize(in.size());
+    // Position i along line j is at index j * nAcross + i * nAlong; for columns every step in
+    // i moves a whole row, done for all columns in one inner loop.
+    auto Line = [&](auto fnEach) {
+        if (nAlong == 1) {
+            for (int j = 0; j < nLines; j++)
+                fnEach(size_t(j) * nAcross, size_t(j) * nAcross + 1);
+        } else {
+            fnEach(0, size_t(w));
+        }
+    };
+    Line([&](size_t nFrom, size_t nTo) {
+        for (int i = 0, c = 0; i < n; i++, c = c + 1 == k ? 0 : c + 1) {
+            const int bStart = c == 0;
+            for (size_t j = nFrom; j < nTo; j++) {
+                const size_t at = j + size_t(i) * nAlong;
+                ahead[at] = bStart ? in[at] : pick(ahead[at - nAlong], in[at]);
+            }
+        }
+        for (int i = n - 1; i >= 0; i--) {
+            const int bEnd = i % k == k - 1 || i == n - 1;
+            for (size_t j = nFrom; j < nTo; j++) {
+                const size_t at = j + size_t(i) * nAlong;
+                behind[at] = bEnd ? in[at] : pick(behind[at + nAlong], in[at]);
+            }
+        }
+        for (int i = 0; i < n; i++) {
+            const int lo = std::max(0, i - r), hi = std::min(n - 1, i + r);
+            const int bOneBlock = lo / k == hi / k;
+            for (size_t j = nFrom; j < nTo; j++) {
+                const size_t at = j + size_t(i) * nAlong;
+                if (bOneBlock) { // the window lies in one block
+                    int v = in[j + size_t(lo) * nAlong];
+                    for (int t = lo + 1; t <= hi; t++)
+                        v = pick(v, in[j + size_t(t) * nAlong]);
+                    out[at] = v;
+                } else {
+                    out[at] = pick(behind[j + size_t(lo) * nAlong], ahead[j + size_t(hi) * nAlong]);
+                }
+            }
+        }
+    });
+}
+
+// The paper close by: the picture with every dark line narrower than the closing window
+// filled in from beside it (the brightest around, then the darkest of those), so that the
+// level follows the sharp edge of a shadow, which keeps its place. Worked at half size, each
+// pixel the brightest of four, which is close enough for a shadow and four times quicker.
+std::vector<int> CloseLines(const GreyImage& grey, const PageRect& rect) {
+    const int w = (rect.cx + 1) / 2, h = (rect.cy + 1) / 2;
+    std::vector<int> a(size_t(w) * h, 0), b;
+    for (int y = 0; y < rect.cy; y++)
+        for (int x = 0; x < rect.cx; x++) {
+            int& v = a[size_t(y / 2) * w + x / 2];
+            v = std::max(v, int(grey.At(rect.x + x, rect.y + y)));
+        }
+    auto Max = [](int p, int q) { return p > q ? p : q; };
+    auto Min = [](int p, int q) { return p < q ? p : q; };
+    RunningExtreme(a, w, h, 1, Max, &b);
+    RunningExtreme(b, w, h, w, Max, &a);
+    RunningExtreme(a, w, h, 1, Min, &b);
+    RunningExtreme(b, w, h, w, Min, &a);
+    std::vector<int> closed(size_t(rect.cx) * rect.cy);
+    for (int y = 0; y < rect.cy; y++)
+        for (int x = 0; x < rect.cx; x++)
+            closed[size_t(y) * rect.cx + x] = a[size_t(y / 2) * w + x / 2];
+    return closed;
+}
+
 int InkShare(int nLines) {
     if (nLines < 0)
         return INK_SHARE_LIGHTER;
@@ -149,13 +234,16 @@ GreyImage FindLines(const GreyImage& grey, const PageRect& rect, int nLines, Lin
     FillUnknownBlocks(&g, nPaper);
     SmoothBlocks(&g);
     const PaperLevel paper = {g};
+    const std::vector<int> closed = CloseLines(grey, rect);
     const int nShare = InkShare(nLines);
     int64_t nInk = 0, nMiddle = 0;
     for (int y = 0; y < rect.cy; y++) {
         const uint8_t* lp = grey.Row(rect.y + y) + rect.x;
         uint8_t* lpInk = &ink.At(rect.x, rect.y + y);
         for (int x = 0; x < rect.cx; x++) {
-            const int v = lp[x], p = paper.At(x, y);
+            // Paper close by, unless that is a solid part of the drawing itself.
+            const int nBlock = paper.At(x, y), nNear = closed[size_t(y) * rect.cx + x];
+            const int v = lp[x], p = nNear * 256 >= nBlock * NO_PAPER_SHARE ? nNear : nBlock;
             if (v * 256 < p * nShare && p - v >= MIN_CONTRAST) {
                 lpInk[x] = 1;
                 nInk++;

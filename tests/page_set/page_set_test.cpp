@@ -230,11 +230,9 @@ TEST(PageSet, FillsStayInTheirAreasForEveryGapUpToEightAndClosedPagesGetNoJoins)
         const Outcome* t = &total[g * 3];
         printf("%3d  %11d / %5d / %10d   %11d / %5d\n", g, t[0].nLeaks, t[1].nLeaks, t[2].nLeaks,
                t[0].nJoins, t[1].nJoins);
-        // Made photo-like, one cut mountain of the kiwi's page still leaks: each side of the
-        // cut ends close to a corner of the snow cap, where neither reads as a line's end.
         if (g <= 8) {
             EXPECT_EQ(t[0].nLeaks, 0) << "gap " << g;
-            EXPECT_LE(t[1].nLeaks, 1) << "gap " << g;
+            EXPECT_EQ(t[1].nLeaks, 0) << "gap " << g;
         }
         if (g >= 2) {
             EXPECT_GT(t[2].nLeaks, 0) << "the cuts of " << g << " pixels must leak unclosed";
