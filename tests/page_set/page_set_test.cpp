@@ -24,34 +24,8 @@ struct SetPage {
     Ink ink;
 };
 
-// 4-connected paper areas of a drawing, labelled from 1; sizes[label].
 int LabelPaper(const Ink& ink, std::vector<int>* lpLabels, std::vector<int>* lpSizes) {
-    lpLabels->assign(ink.px.size(), 0);
-    lpSizes->assign(1, 0);
-    std::vector<int> stack;
-    for (size_t s = 0; s < ink.px.size(); s++) {
-        if (ink.px[s] || (*lpLabels)[s])
-            continue;
-        const int nLabel = int(lpSizes->size());
-        lpSizes->push_back(0);
-        stack.assign(1, int(s));
-        (*lpLabels)[s] = nLabel;
-        while (!stack.empty()) {
-            const int i = stack.back(), x = i % ink.w, y = i / ink.w;
-            stack.pop_back();
-            (*lpSizes)[nLabel]++;
-            const int nb[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
-            for (const auto& p : nb) {
-                const int j = p[1] * ink.w + p[0];
-                if (p[0] >= 0 && p[1] >= 0 && p[0] < ink.w && p[1] < ink.h && !ink.px[j] &&
-                    !(*lpLabels)[j]) {
-                    (*lpLabels)[j] = nLabel;
-                    stack.push_back(j);
-                }
-            }
-        }
-    }
-    return int(lpSizes->size()) - 1;
+    return ::LabelPaper(ink.px, ink.w, ink.h, lpLabels, lpSizes);
 }
 
 // The book pages (the snail's two shell lines that stop short of the whorl drawn on to meet
