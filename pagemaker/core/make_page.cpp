@@ -6,9 +6,12 @@
 
 namespace {
 
-// The widest gap closed unless a parent asks otherwise, in pixels at page size.
+// The widest gap closed unless a parent asks otherwise, in pixels at page size. Measured on
+// the test set (the book's pages and drawn scenes, cut 1 to 12 pixels wide, drawn and as
+// photos): at 8 a cut of 8 across a slanting line still leaked, at 12 every cut up to 11
+// closed, and neither 12 nor 16 joined anything on the uncut pages; 12 keeps joins short.
 const int DEFAULT_GAP = 12;
-// Fewer line pixels than this share of the picture (per mille... in per 10000): blank paper.
+// Fewer line pixels than this share of the picture, in 1/10000: blank paper.
 const int MIN_INK_PER10000 = 5;
 // A picture with more than this share in between paper and ink tones is a photograph.
 const int MAX_MIDDLE_PERMILLE = 150;
