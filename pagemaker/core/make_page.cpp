@@ -97,8 +97,8 @@ const char* MakeResultText(MakeResult nResult) {
     case MAKE_ALL_BLACK:
         return "The picture is dark all over: there is no paper left to colour.";
     case MAKE_PHOTOGRAPH:
-        return "The picture is a photograph or a painting, not a line drawing: most of it is "
-               "in between light and dark.";
+        return "The picture looks like a photograph or a painting, not a line drawing: much of "
+               "it is in between light and dark.";
     }
     return "The picture could not be made into a page.";
 }
