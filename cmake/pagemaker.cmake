@@ -24,3 +24,6 @@ tw_warnings(pagemaker_tests)
 add_test(NAME ${TW_TEST_PREFIX}Pagemaker COMMAND pagemaker_tests --gtest_brief=1)
 set_tests_properties(${TW_TEST_PREFIX}Pagemaker PROPERTIES TIMEOUT 300 LABELS pagemaker)
 target_compile_options(pagemaker_tests PRIVATE -O1)
+# A console program that cannot show a window or a message box: it does not even import user32.
+add_test(NAME ${TW_TEST_PREFIX}Image.PagemakerIsAConsoleProgramWithoutWindows
+    COMMAND sh -c "${TW_OBJDUMP} -p '${TW_DIST_DIR}/pagemaker.exe' > pm.imports && grep -q '(Windows CUI)' pm.imports && ! grep -qi 'DLL Name: user32' pm.imports")
