@@ -125,7 +125,5 @@ DecodeResult DecodePictureFile(const std::wstring& strFile, DecodedPicture* lpPi
     }
     lpPicture->nWidth = (int)cx;
     lpPicture->nHeight = (int)cy;
-    lpPicture->nFileWidth = (int)cxFile;
-    lpPicture->nFileHeight = (int)cyFile;
     return DECODE_OK;
 }

@@ -12,8 +12,6 @@ struct DecodedPicture {
     std::vector<uint8_t> lpPixels;
     int nWidth;
     int nHeight;
-    int nFileWidth; // the size in the file, before any scaling down
-    int nFileHeight;
 };
 
 // Reads frame 0 of the picture file. Pictures above PICTURE_DECODED_MEGAPIXELS come out scaled
