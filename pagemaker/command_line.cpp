@@ -192,6 +192,9 @@ std::string WriteResultText(WriteResult nResult, const std::string& strFile) {
 }
 
 std::string MadePageText(const MadePage& page, const std::string& strFile, long nMs) {
-    return "Made " + strFile + ": " + std::to_string(page.nAreas) + " areas to colour, " +
-           std::to_string(page.nGapsClosed) + " gaps closed, in " + std::to_string(nMs) + " ms.";
+    auto Count = [](int n, const char* lpszOne) {
+        return std::to_string(n) + " " + lpszOne + (n == 1 ? "" : "s");
+    };
+    return "Made " + strFile + ": " + Count(page.nAreas, "area") + " to colour, " +
+           Count(page.nGapsClosed, "gap") + " closed, in " + std::to_string(nMs) + " ms.";
 }
