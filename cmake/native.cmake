@@ -48,6 +48,11 @@ if(benchmark_FOUND AND NOT TW_FUZZ)
         add_executable(${name} EXCLUDE_FROM_ALL ${src})
         target_link_libraries(${name} PRIVATE twcore benchmark::benchmark)
     endforeach()
+    # The page maker's benchmark draws its pictures with the tests' own drawing helpers.
+    if(TARGET pagemaker_bench)
+        target_sources(pagemaker_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/drawn_pictures.cpp)
+        target_include_directories(pagemaker_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    endif()
     # The fill benchmark measures the engine against OpenCV's flood fill.
     find_package(OpenCV QUIET COMPONENTS core imgproc)
     if(TARGET fill_bench)
@@ -72,4 +77,16 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tools/soundgen/CMakeLists.txt AND NOT TW_FUZZ AND 
 endif()
 if(NOT TW_FUZZ)
     tw_light_test_builds(core_tests artgen_tests soundgen_tests)
+endif()
+
+# The page maker's test set: the book's pages as the asset generator draws them, and scenes
+# drawn in code, made into pages closed, cut and photo-like.
+if(TARGET artgen_lib AND TARGET gtest_main)
+    add_executable(page_set_tests ${CMAKE_SOURCE_DIR}/tests/page_set/page_set_test.cpp
+        ${CMAKE_SOURCE_DIR}/tests/page_set/book_pages.cpp
+        ${CMAKE_SOURCE_DIR}/tests/support/drawn_pictures.cpp)
+    target_include_directories(page_set_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(page_set_tests PRIVATE artgen_lib gtest_main)
+    tw_warnings(page_set_tests)
+    gtest_discover_tests(page_set_tests PROPERTIES LABELS pagemaker_set DISCOVERY_TIMEOUT 60)
 endif()

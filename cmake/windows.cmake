@@ -151,6 +151,7 @@ if(TW_DIST_NAME STREQUAL "win32")
         COMMAND sh -c "${TW_OBJDUMP} -f '${TW_DIST_DIR}/tintwell3.exe' | grep -q 'file format pei-i386'")
 endif()
 
+include(cmake/pagemaker.cmake)
 include(cmake/audio.cmake OPTIONAL)
 
 # Timings under Wine, each image under its own Wine, run by hand with tools/bench-wine.sh.

@@ -1,0 +1,104 @@
+// pagemaker PICTURE PAGEFILE.TW3 [/gap N] [/lines lighter|darker]: makes a colouring page from a
+// picture. A console program for parents' scripts: it answers on standard output with one line
+// and an exit code, and never shows a window or a message box.
+#include <windows.h>
+#include <objbase.h>
+#include <shellapi.h>
+#include <stdio.h>
+
+#include "pagemaker/command_line.h"
+#include "pagemaker/picture_file.h"
+
+namespace {
+
+std::string Utf8(const wchar_t* lpsz) {
+    int cb = WideCharToMultiByte(CP_UTF8, 0, lpsz, -1, NULL, 0, NULL, NULL);
+    std::string str(cb > 0 ? cb - 1 : 0, '\0');
+    if (cb > 1)
+        WideCharToMultiByte(CP_UTF8, 0, lpsz, -1, &str[0], cb, NULL, NULL);
+    return str;
+}
+
+// The file name to open. Under Wine a name such as /home/me/cat.png is a path of the Unix side,
+// as the parent typing it means; elsewhere it stays as given.
+std::wstring FilePath(const std::string& strName) {
+    int cch = MultiByteToWideChar(CP_UTF8, 0, strName.c_str(), -1, NULL, 0);
+    std::wstring str(cch > 0 ? cch - 1 : 0, L'\0');
+    if (cch > 1)
+        MultiByteToWideChar(CP_UTF8, 0, strName.c_str(), -1, &str[0], cch);
+    if (strName.size() < 2 || strName[0] != '/' || strName[1] == '/')
+        return str;
+    typedef WCHAR*(CDECL * WineDosName)(const char*);
+    WineDosName lpfnDosName = (WineDosName)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"),
+                                                                 "wine_get_dos_file_name");
+    if (!lpfnDosName)
+        return str;
+    if (WCHAR* lpszDos = lpfnDosName(strName.c_str())) {
+        str = lpszDos;
+        HeapFree(GetProcessHeap(), 0, lpszDos);
+    }
+    return str;
+}
+
+int Say(int nExit, const std::string& strLine) {
+    fputs(strLine.c_str(), stdout);
+    fputc('\n', stdout);
+    fflush(stdout);
+    return nExit;
+}
+
+int MakePageFile(const PagemakerArgs& args) {
+    LARGE_INTEGER nFreq, nStart, nEnd;
+    QueryPerformanceFrequency(&nFreq);
+    QueryPerformanceCounter(&nStart);
+
+    DecodedPicture decoded;
+    DecodeResult nDecode = DecodePictureFile(FilePath(args.strPicture), &decoded);
+    if (nDecode != DECODE_OK)
+        return Say(PAGEMAKER_EXIT_PICTURE, DecodeResultText(nDecode, args.strPicture));
+    Picture picture = {decoded.lpPixels.data(), decoded.nWidth, decoded.nHeight,
+                       (size_t)decoded.nWidth * 4, PICTURE_BGRA};
+    MadePage page;
+    MakeResult nMake = MakePage(picture, args.settings, &page);
+    if (nMake != MAKE_OK)
+        return Say(PAGEMAKER_EXIT_NO_PAGE,
+                   "No page was made from \"" + args.strPicture + "\": " + MakeResultText(nMake));
+    decoded.lpPixels = std::vector<uint8_t>(); // its memory back before the next buffer
+    WriteResult nWrite = WritePageFile(FilePath(args.strPage), EncodeMadePage(page));
+    if (nWrite != WRITE_OK)
+        return Say(PAGEMAKER_EXIT_WRITE, WriteResultText(nWrite, args.strPage));
+
+    QueryPerformanceCounter(&nEnd);
+    long nMs = (long)((nEnd.QuadPart - nStart.QuadPart) * 1000 / nFreq.QuadPart);
+    return Say(PAGEMAKER_EXIT_OK, MadePageText(page, args.strPage, nMs));
+}
+
+} // namespace
+
+int main() {
+    // Failures are told on standard output, never in a box of the system's.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    SetConsoleOutputCP(CP_UTF8);
+
+    // The arguments in UTF-16 from the system, so that any file name gets through.
+    int nArgs = 0;
+    LPWSTR* lplpszArgs = CommandLineToArgvW(GetCommandLineW(), &nArgs);
+    std::vector<std::string> args;
+    for (int i = 1; lplpszArgs && i < nArgs; i++)
+        args.push_back(Utf8(lplpszArgs[i]));
+    LocalFree(lplpszArgs);
+
+    const MakeSettings defaults = DefaultMakeSettings();
+    if (args.empty())
+        return Say(PAGEMAKER_EXIT_USAGE, PagemakerUsage(defaults.nGap));
+    PagemakerArgs parsed;
+    std::string strError;
+    if (!ParsePagemakerArgs(args, defaults, &parsed, &strError))
+        return Say(PAGEMAKER_EXIT_USAGE, strError + "\n" + PagemakerUsage(defaults.nGap));
+
+    if (FAILED(CoInitializeEx(NULL, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
+        return Say(PAGEMAKER_EXIT_PICTURE, DecodeResultText(DECODE_NO_DECODERS, parsed.strPicture));
+    int nExit = MakePageFile(parsed);
+    CoUninitialize();
+    return nExit;
+}

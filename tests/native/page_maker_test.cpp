@@ -1,0 +1,187 @@
+// The page maker as a parent sees it: any picture comes out as a page of the book's size with
+// clean lines, gaps closed where a fill would run out, and a reason when there is no page.
+#include <gtest/gtest.h>
+
+#include "pages/pixels.h"
+#include "support/drawn_pictures.h"
+
+namespace {
+
+using drawn::Ink;
+
+MakeResult Make(const Picture& picture, MadePage* lpPage, int nGap = -1) {
+    MakeSettings settings = DefaultMakeSettings();
+    if (nGap >= 0)
+        settings.nGap = nGap;
+    return MakePage(picture, settings, lpPage);
+}
+
+MadePage MakeGrey(const Ink& ink, int nGap = -1) {
+    const std::vector<uint8_t> grey = drawn::GreyPixels(ink);
+    MadePage page;
+    EXPECT_EQ(Make({grey.data(), ink.w, ink.h, size_t(ink.w), PICTURE_GREY}, &page, nGap), MAKE_OK);
+    return page;
+}
+
+bool InkAt(const MadePage& page, int x, int y) {
+    return page.lpBits[size_t(PAGE_HEIGHT - 1 - y) * PAGE_WIDTH + x] == PIXEL_OUTLINE;
+}
+
+// A wobbly square outline with a gap of g pixels cut in its top side.
+Ink CutSquare(int g) {
+    Ink ink(660, 460);
+    drawn::Stroke(&ink,
+                  {200 * 16, 130 * 16, 460 * 16, 130 * 16, 460 * 16, 330 * 16, 200 * 16, 330 * 16},
+                  56, 24, true);
+    drawn::CutGap(&ink, 330, 130, 1, 0, g);
+    return ink;
+}
+
+TEST(PageMaker, EveryKindOfPixelGivesTheSamePageAndTransparencyIsPaper) {
+    const Ink ink = drawn::HouseScene();
+    const MadePage grey = MakeGrey(ink);
+    std::vector<uint8_t> rgb, rgba, bgra, clear;
+    for (uint8_t v : drawn::GreyPixels(ink)) {
+        rgb.insert(rgb.end(), {v, v, v});
+        rgba.insert(rgba.end(), {v, v, v, 255});
+        bgra.insert(bgra.end(), {v, v, v, 255});
+        clear.insert(clear.end(), {0, 0, 0, uint8_t(v ? 0 : 255)}); // black paper, see-through
+    }
+    const Picture pictures[] = {{rgb.data(), 660, 460, 660 * 3, PICTURE_RGB},
+                                {rgba.data(), 660, 460, 660 * 4, PICTURE_RGBA},
+                                {bgra.data(), 660, 460, 660 * 4, PICTURE_BGRA},
+                                {clear.data(), 660, 460, 660 * 4, PICTURE_RGBA}};
+    for (const Picture& picture : pictures) {
+        MadePage page;
+        ASSERT_EQ(Make(picture, &page), MAKE_OK);
+        EXPECT_EQ(page.lpBits, grey.lpBits) << picture.nFormat;
+    }
+    const std::vector<uint8_t> file = EncodeMadePage(grey);
+    ASSERT_EQ(file.size(), size_t(PAGE_HEADERS_BYTES + PAGE_BYTES));
+    EXPECT_EQ(file[0], 'T');
+    EXPECT_TRUE(
+        std::equal(grey.lpBits.begin(), grey.lpBits.end(), file.begin() + PAGE_HEADERS_BYTES));
+}
+
+TEST(PageMaker, PicturesOfAnySizeAreFittedCentredWithTheirProportions) {
+    struct Case {
+        int w, h, nTop, nBottom, nLeft, nRight; // the rows and columns the picture may cover
+    } cases[] = {
+        {33, 23, 0, 459, 0, 659}, {1320, 230, 172, 286, 0, 659}, {230, 920, 0, 459, 272, 386}};
+    for (const Case& c : cases) {
+        Ink ink(c.w, c.h); // a frame round the whole picture
+        for (int y = 0; y < c.h; y++)
+            for (int x = 0; x < c.w; x++)
+                ink.At(x, y) = x < 2 || y < 2 || x >= c.w - 2 || y >= c.h - 2;
+        const MadePage page = MakeGrey(ink);
+        int nTop = PAGE_HEIGHT, nBottom = -1, nLeft = PAGE_WIDTH, nRight = -1;
+        for (int y = 0; y < PAGE_HEIGHT; y++)
+            for (int x = 0; x < PAGE_WIDTH; x++)
+                if (InkAt(page, x, y)) {
+                    nTop = std::min(nTop, y), nBottom = std::max(nBottom, y);
+                    nLeft = std::min(nLeft, x), nRight = std::max(nRight, x);
+                }
+        EXPECT_NEAR(nTop, c.nTop, 1) << c.w << " x " << c.h;
+        EXPECT_NEAR(nBottom, c.nBottom, 1) << c.w << " x " << c.h;
+        EXPECT_NEAR(nLeft, c.nLeft, 1) << c.w << " x " << c.h;
+        EXPECT_NEAR(nRight, c.nRight, 1) << c.w << " x " << c.h;
+    }
+}
+
+TEST(PageMaker, PicturesWithNothingToColourAreRefusedWithAReason) {
+    std::vector<uint8_t> white(660 * 460, 255), black(660 * 460, 0), photo(660 * 460);
+    uint32_t n = 1;
+    for (int y = 0; y < 460; y++) // soft shapes in every tone, and grain
+        for (int x = 0; x < 660; x++, n = n * 1664525u + 1013904223u)
+            photo[size_t(y) * 660 + x] =
+                uint8_t(128 + (x * x / 97 + y * 3) % 90 - 45 + int(n >> 28));
+    Ink solid = drawn::CreatureScene(); // a drawing mostly solid black is still a drawing
+    for (int y = 150; y < 440; y++)
+        for (int x = 20; x < 640; x++)
+            solid.At(x, y) |= (x / 40 + y / 40) % 2;
+    const std::vector<uint8_t> solidGrey = drawn::GreyPixels(solid);
+    const struct {
+        Picture picture;
+        MakeResult nResult;
+    } cases[] = {{{nullptr, 660, 460, 660, PICTURE_GREY}, MAKE_EMPTY},
+                 {{white.data(), 0, 0, 0, PICTURE_GREY}, MAKE_EMPTY},
+                 {{white.data(), 660, 460, 600, PICTURE_GREY}, MAKE_EMPTY},
+                 {{white.data(), 70000, 4, 70000, PICTURE_GREY}, MAKE_EMPTY},
+                 {{white.data(), 660, 460, 660, PICTURE_GREY}, MAKE_NO_LINES},
+                 {{black.data(), 660, 460, 660, PICTURE_GREY}, MAKE_ALL_BLACK},
+                 {{photo.data(), 660, 460, 660, PICTURE_GREY}, MAKE_PHOTOGRAPH},
+                 {{solidGrey.data(), 660, 460, 660, PICTURE_GREY}, MAKE_OK}};
+    for (const auto& c : cases) {
+        MadePage page;
+        EXPECT_EQ(Make(c.picture, &page), c.nResult) << MakeResultText(c.nResult);
+        EXPECT_EQ(page.lpBits.empty(), c.nResult != MAKE_OK);
+    }
+}
+
+TEST(PageMaker, APhotoOfAPageGivesItsLinesAndNoBlotches) {
+    const Ink ink = drawn::HouseScene();
+    const drawn::Photo photo = drawn::PhotoLike(ink);
+    MadePage page;
+    ASSERT_EQ(Make(photo.AsPicture(), &page), MAKE_OK);
+    int nStray = 0, nLines = 0;
+    for (int y = 0; y < PAGE_HEIGHT; y++)
+        for (int x = 0; x < PAGE_WIDTH; x++) {
+            int ox, oy;
+            drawn::PhotoToDrawing(ink, x, y, &ox, &oy);
+            if (ox < 3 || oy < 3 || ox >= ink.w - 3 || oy >= ink.h - 3 || !InkAt(page, x, y))
+                continue; // the table round the sheet is dark too
+            bool bNearLine = false;
+            for (int dy = -3; dy <= 3; dy++)
+                for (int dx = -3; dx <= 3; dx++)
+                    bNearLine = bNearLine || ink.At(ox + dx, oy + dy);
+            nStray += !bNearLine;
+            nLines++;
+        }
+    EXPECT_GT(nLines, 10000);
+    EXPECT_EQ(nStray, 0);
+}
+
+TEST(PageMaker, HairlinesOfABigPictureAreThickenedAndDotsStaySolid) {
+    Ink ink(3960, 2760); // six times the page: a 2-pixel pen becomes a third of a pixel
+    drawn::Stroke(
+        &ink, {600 * 16, 600 * 16, 3300 * 16, 600 * 16, 3300 * 16, 2200 * 16, 600 * 16, 2200 * 16},
+        32, 0, true);
+    drawn::Dot(&ink, 1950, 1400, 60);
+    const MadePage page = MakeGrey(ink);
+    EXPECT_EQ(page.nAreas, 2); // inside and outside: the hairline is whole
+    int nRun = 0;
+    for (int x = 95; x < 105; x++)
+        nRun += InkAt(page, x, 230);
+    EXPECT_GE(nRun, 2);
+    for (int y = 225; y <= 235; y++)
+        for (int x = 320; x <= 330; x++)
+            EXPECT_TRUE(InkAt(page, x, y)) << x << "," << y;
+}
+
+TEST(PageMaker, GapsUpToTheSettingCloseAndWiderOnesStayOpen) {
+    const int nGap = DefaultMakeSettings().nGap;
+    EXPECT_GE(nGap, 8);
+    for (int g : {1, 4, 8, nGap - 1}) {
+        const MadePage page = MakeGrey(CutSquare(g));
+        EXPECT_EQ(page.nAreas, 2) << g;
+        EXPECT_EQ(page.nGapsClosed, 1) << g;
+    }
+    EXPECT_EQ(MakeGrey(CutSquare(nGap + 4)).nAreas, 1);
+    EXPECT_EQ(MakeGrey(CutSquare(8), 0).nAreas, 1);
+    EXPECT_EQ(MakeGrey(CutSquare(0)).nGapsClosed, 0);
+}
+
+// The host and both Windows builds run this with the same pixels: the page's bytes are kept
+// here as a fingerprint, so that a build whose arithmetic differs shows.
+TEST(PageMaker, APictureGivesTheSamePageOnEveryBuild) {
+    uint32_t dwHash = 2166136261u;
+    for (const Ink& ink : {drawn::HouseScene(), drawn::CreatureScene()}) {
+        MadePage page;
+        ASSERT_EQ(Make(drawn::PhotoLike(ink).AsPicture(), &page), MAKE_OK);
+        for (uint8_t b : page.lpBits)
+            dwHash = (dwHash ^ b) * 16777619u;
+    }
+    EXPECT_EQ(dwHash, 1646267177u);
+}
+
+} // namespace
