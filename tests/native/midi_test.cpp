@@ -87,6 +87,9 @@ TEST(MidiLoader, KeepsEveryEventKindTheTrackBytesAndTheirTicks) {
         Bytes(200, 0x55), // a two-byte variable length
         {0x00, 0xFF, 0x07, 0x81},
         Bytes(129, 'x'), // other meta: a single length byte
+        {0x00, 0xFF, 0x01},
+        VarLen(70000),
+        Bytes(70000, 't'), // a track over 65,535 bytes: every byte of its length counts
         VarLen(kMaxDelta),
         {0xFF, 0x2F}, // no length byte, bytes behind it
         {0xF5, 0xF5},
@@ -113,8 +116,10 @@ TEST(MidiLoader, FreeingASongGivesBackEveryTrack) {
     mallopt(M_MMAP_THRESHOLD, 64 * 1024);
     const Bytes big = Cat({{0x00, 0xFF, 0x01}, VarLen(200000), Bytes(200000, 'a'), kEndOfTrack});
     const size_t cbBefore = mallinfo2().hblkhd;
-    for (int i = 0; i < 3; i++)
+    for (int i = 0; i < 3; i++) {
         LoadedSong s(SongOf({big, big, big}));
+        EXPECT_EQ(s.Error(), "");
+    }
     EXPECT_EQ(mallinfo2().hblkhd, cbBefore);
 }
 #endif
@@ -220,6 +225,18 @@ TEST(Sequencer, RestartsOnlyWhenTheLastTrackEnds) {
     stalled.Tick(100);
     EXPECT_EQ(stalled.sent, std::vector<uint32_t>{kNoteOn}) << "division 0 stops after tick 0";
     EXPECT_EQ(stalled.nRestarts, 0);
+
+    // Tracks cut short in memory, as the loader would refuse them: each ends where its data runs
+    // out, in the same call, without a half message; nothing after an end-of-track is played.
+    const Bytes track = {0x00, 0x90, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00, 0x00, 0x90, 0x3D, 0x40};
+    for (uint32_t cb : {0u, 1u, 2u, 3u, 4u, 6u, 12u}) {
+        Playback cut(SongOf({track, track}));
+        cut.Song().pTracks[0].cbData = cb;
+        cut.Tick();
+        const std::vector<uint32_t> want(cb < 4 ? 1 : 2, kNoteOn);
+        EXPECT_EQ(cut.sent, want) << cb << " bytes";
+        EXPECT_EQ(cut.nRestarts, 1) << cb << " bytes";
+    }
 }
 
 TEST(SongPath, JoinsDirectoryAndNameAndRefusesWhatDoesNotFit) {
