@@ -5,6 +5,8 @@
 #include "native/midi_builder.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -192,6 +194,7 @@ TEST(Sequencer, KeepsRunningStatusAndPassesOverDataBeforeTheFirstStatus) {
                             Bytes(129, 0x05),
                             {0x00, 0x40, 0x40, 0x00, 0x90, 0x3C, 0x40},
                             {0x00, 0xFF, 0x01, 0x01, 'a', 0x00, 0xF0, 0x02, 0x7E, 0xF7},
+                            {0x00, 0xFF, 0x01, 0x00, 0x00, 0xF7, 0x00}, // empty meta and SysEx
                             {0x00, 0x00, 0x41, 0x00, 0xD2, 0x30, 0x00, 0x31},
                             kEndOfTrack})}));
     std::vector<uint32_t> want = {kNoteOn, Msg(0x90, 0x00, 0x41), Msg(0xD2, 0x30), Msg(0xD2, 0x31)};
@@ -236,6 +239,16 @@ TEST(Sequencer, RestartsOnlyWhenTheLastTrackEnds) {
         const std::vector<uint32_t> want(cb < 4 ? 1 : 2, kNoteOn);
         EXPECT_EQ(cut.sent, want) << cb << " bytes";
         EXPECT_EQ(cut.nRestarts, 1) << cb << " bytes";
+    }
+    // A length too long for a variable-length quantity, written over a loaded track, ends the
+    // track there, in a SysEx message as in a meta event.
+    for (const Bytes& spoilt : {Bytes{0x00, 0xF0, 0x04, 'a', 'b', 'c', 'd'},
+                                Bytes{0x00, 0xFF, 0x01, 0x04, 'a', 'b', 'c', 'd'}}) {
+        Playback p(SongOf({Cat({spoilt, {0x00, 0x90, 0x3C, 0x40}, kEndOfTrack})}));
+        std::fill_n(p.Song().pTracks[0].lpData + spoilt.size() - 5, 4, 0xFF);
+        p.Tick();
+        EXPECT_TRUE(p.sent.empty());
+        EXPECT_EQ(p.nRestarts, 1);
     }
 }
 

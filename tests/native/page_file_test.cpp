@@ -108,7 +108,8 @@ TEST_F(PageFileTest, FilesCutShortReplaceOnlyWhatTheyHoldAndStayInTheBuffers) {
             bMono ? MonoPageFile(OutlinePicture) : ColourPageFile(ColourPicture);
         const std::vector<uint8_t> fresh = ExpectedPixels(bMono ? OutlinePicture : ColourPicture);
         for (size_t cb = 0; cb < whole.size(); cb += cb < 1200 ? 7 : 4099) {
-            ASSERT_EQ(1, Load(ColourPageFile(OutlinePicture)));
+            // Another picture before, so that each pixel the file supplies shows.
+            ASSERT_EQ(1, Load(ColourPageFile(bMono ? ColourPicture : OutlinePicture)));
             std::vector<uint8_t> want = buffer;
             ASSERT_EQ(1, Load({whole.begin(), whole.begin() + cb}));
             const size_t cbHeld = cb < PAGE_HEADERS_BYTES ? 0 : cb - PAGE_HEADERS_BYTES;
