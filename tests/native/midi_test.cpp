@@ -56,6 +56,7 @@ TEST(MidiLoader, RefusesEachFaultWithItsMessageAndKeepsNothing) {
          "Track 0 Offset 4: Variable-length problem on meta-event."},
         {SongOf({{0x00, 0xFF, 0x01, 0x05, 'a'}}),
          "Track 0 Offset 5: Variable-length data on meta-event."},
+        {SongOf({{0x00, 0xFF, 0x01, 0x01, 'a'}}), "Track 0 Offset 5: Delta-time problem."},
         {SongOf({{0x00, 0xFF, 0x51}}), "Track 0 Offset 3: Length problem on meta-event."},
         {SongOf({{0x00, 0xFF, 0x51, 0x03, 0x07}}), "Track 0 Offset 5: Data problem on meta-event."},
         {SongOf({{0x00, 0xF0}}), "Track 0 Offset 2: Variable-length problem on SysEx message."},
@@ -195,6 +196,7 @@ TEST(Sequencer, KeepsRunningStatusAndPassesOverDataBeforeTheFirstStatus) {
                             {0x00, 0x40, 0x40, 0x00, 0x90, 0x3C, 0x40},
                             {0x00, 0xFF, 0x01, 0x01, 'a', 0x00, 0xF0, 0x02, 0x7E, 0xF7},
                             {0x00, 0xFF, 0x01, 0x00, 0x00, 0xF7, 0x00}, // empty meta and SysEx
+                            {0x00, 0xFF, 0x00, 0x02, 0x00, 0x01}, // a meta event of type 0
                             {0x00, 0x00, 0x41, 0x00, 0xD2, 0x30, 0x00, 0x31},
                             kEndOfTrack})}));
     std::vector<uint32_t> want = {kNoteOn, Msg(0x90, 0x00, 0x41), Msg(0xD2, 0x30), Msg(0xD2, 0x31)};
