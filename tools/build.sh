@@ -1,6 +1,7 @@
 #!/bin/bash
-# Builds everything: the host tools and tests (also with sanitizers), the generated assets, the 64-bit program with its
-# tests and the 32-bit program. Leaves dist/win32 and dist/win64 ready to run.
+# Builds everything: the host tools and tests (those also with sanitizers), the generated assets,
+# the 64-bit program with its tests and the 32-bit program. Leaves dist/win32 and dist/win64 ready
+# to run.
 # `build.sh play` builds only what playing needs: the asset tools, the assets and the 64-bit
 # program with the demo driver.
 set -euo pipefail
@@ -26,7 +27,8 @@ cmake --build build/host -j"$jobs" "${host_targets[@]}"
 # a read or write outside a buffer, or undefined arithmetic, that a plain run passes fails here.
 if [ "$what" != play ]; then
     say "building the host tests with AddressSanitizer and UBSan"
-    cmake -G Ninja -S . -B build/host-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_SANITIZE=ON >/dev/null
+    cmake -G Ninja -S . -B build/host-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_SANITIZE=ON \
+        >/dev/null
     cmake --build build/host-asan -j"$jobs" --target core_tests
 fi
 
