@@ -156,10 +156,12 @@ TEST_F(PageFileTest, DrawingTakesOnlyHeadersThatFitTheBuffer) {
     bmi.bmiHeader.biHeight = 460;
     EXPECT_FALSE(GetPageImageBytes(bmi, PAGE_BYTES, &cbImage));
     // A negative side is refused whatever the other, even where the product would fit.
-    for (const auto& wh : {std::pair(661, -1), std::pair(-1, 0), std::pair(0, -1), std::pair(-1, 1)}) {
+    for (const auto& wh :
+         {std::pair(661, -1), std::pair(-1, 0), std::pair(0, -1), std::pair(-1, 1)}) {
         bmi.bmiHeader.biWidth = wh.first;
         bmi.bmiHeader.biHeight = wh.second;
-        EXPECT_FALSE(GetPageImageBytes(bmi, PAGE_BYTES, &cbImage)) << wh.first << " x " << wh.second;
+        EXPECT_FALSE(GetPageImageBytes(bmi, PAGE_BYTES, &cbImage))
+            << wh.first << " x " << wh.second;
     }
 }
 

@@ -14,7 +14,8 @@ umask 022
 [ -n "$maintainer" ] || exit 1
 echo "build-deb: maintainer $maintainer ($from)" >&2
 [[ $from == *"building user"* ]] &&
-    echo "build-deb: whoever distributes the package sets DEBFULLNAME and DEBEMAIL (see the README)" >&2
+    echo "build-deb: whoever distributes the package sets DEBFULLNAME and DEBEMAIL" \
+        "(see the README)" >&2
 # For sed: the maintainer as it stands, whatever characters it holds.
 maintainer_sed=$(printf '%s\n' "$maintainer" | sed 's/[\/&]/\\&/g')
 

@@ -24,10 +24,11 @@ if [ -z "$email" ]; then
     email=$user@$host
     email_from="the building user and host"
 fi
-if [[ $name == *[\<\>,]* || $name$email == *[[:cntrl:]]* || $email != [^@\<\>[:space:]]*@*[^@\<\>[:space:]] ||
-    $email == *[\<\>[:space:]]* ]]; then
-    echo "maintainer.sh: \"$name <$email>\" cannot stand as a package's maintainer; set DEBFULLNAME" \
-        "and DEBEMAIL" >&2
+# A name with <, > or a comma, or an address that is not user@host, would not stand in the field.
+if [[ $name == *[\<\>,]* || $name$email == *[[:cntrl:]]* || $email == *[\<\>[:space:]]* ||
+    $email != [^@]*@*[^@] ]]; then
+    echo "maintainer.sh: \"$name <$email>\" cannot stand as a package's maintainer;" \
+        "set DEBFULLNAME and DEBEMAIL" >&2
     exit 1
 fi
 lines="$name <$email>
