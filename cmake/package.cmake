@@ -19,10 +19,18 @@ if(TW_DIST_NAME STREQUAL "win32")
 else()
     set(TW_DEB ${CMAKE_SOURCE_DIR}/dist/tintwell3_${TW_VERSION}_amd64.deb)
     file(GLOB TW_DEB_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/debian/*)
+    # The maintainer comes from the environment of each build (DEBFULLNAME, DEBEMAIL): a change
+    # of it builds the package again.
+    set(TW_DEB_MAINTAINER ${CMAKE_CURRENT_BINARY_DIR}/deb-maintainer.txt)
+    add_custom_target(deb_maintainer
+        COMMAND bash ${CMAKE_SOURCE_DIR}/tools/debian/maintainer.sh ${TW_DEB_MAINTAINER}
+        BYPRODUCTS ${TW_DEB_MAINTAINER}
+        VERBATIM)
     add_custom_command(OUTPUT ${TW_DEB}
         COMMAND bash ${CMAKE_SOURCE_DIR}/tools/debian/build-deb.sh ${TW_DIST_DIR} ${TW_ASSETS_DIR}
                 ${TW_VERSION} ${TW_DEB}
         DEPENDS ${TW_DEB_SOURCES} tintwell3 dist ${TW_ASSETS_DIR}/tintwell3-256.png
+                ${TW_DEB_MAINTAINER} deb_maintainer
         VERBATIM)
     add_custom_target(deb ALL DEPENDS ${TW_DEB})
 endif()

@@ -1,6 +1,7 @@
 #!/bin/bash
-# Builds everything: the host tools and tests, the generated assets, the 64-bit program with its
-# tests and the 32-bit program. Leaves dist/win32 and dist/win64 ready to run.
+# Builds everything: the host tools and tests (those also with sanitizers), the generated assets,
+# the 64-bit program with its tests and the 32-bit program. Leaves dist/win32 and dist/win64 ready
+# to run.
 # `build.sh play` builds only what playing needs: the asset tools, the assets and the 64-bit
 # program with the demo driver.
 set -euo pipefail
@@ -21,6 +22,15 @@ fi
 say "building the picture and sound generators"
 cmake -G Ninja -S . -B build/host -DCMAKE_BUILD_TYPE=$type >/dev/null
 cmake --build build/host -j"$jobs" "${host_targets[@]}"
+
+# The host tests once more, built with AddressSanitizer and UBSan (the test command runs both):
+# a read or write outside a buffer, or undefined arithmetic, that a plain run passes fails here.
+if [ "$what" != play ]; then
+    say "building the host tests with AddressSanitizer and UBSan"
+    cmake -G Ninja -S . -B build/host-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_SANITIZE=ON \
+        >/dev/null
+    cmake --build build/host-asan -j"$jobs" --target core_tests
+fi
 
 # Every bitmap, sound, page and the song, written from source.
 say "drawing the pictures and pages, making the sounds and the song"

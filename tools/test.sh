@@ -1,7 +1,8 @@
 #!/bin/bash
 # Installs what is missing, builds both targets and runs every test: the host tests of the
-# portable code, then the unit and end-to-end tests of both Windows programs under Wine, the
-# 32-bit one under Wine's 32-bit side and the 64-bit one under its 64-bit side.
+# portable code, plain and with sanitizers, then the unit and end-to-end tests of both Windows
+# programs under Wine, the 32-bit one under Wine's 32-bit side and the 64-bit one under its
+# 64-bit side.
 # TW_SKIP_BUILD=1 runs the tests of the last build as they are.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,6 +15,10 @@ fi
 
 if [ -f build/host/CTestTestfile.cmake ]; then
     ctest --test-dir build/host --output-on-failure -j2
+fi
+# The same host tests under AddressSanitizer and UBSan, which stop at the first fault they see.
+if [ -f build/host-asan/CTestTestfile.cmake ]; then
+    UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/host-asan --output-on-failure -j2
 fi
 
 # The parsers of untrusted files, fuzzed with sanitizers for a bounded time (longer by hand:

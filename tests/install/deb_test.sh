@@ -24,6 +24,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
+echo "== what it names"
+# Nothing made up: no homepage, and as maintainer whoever built it, in the changelog too.
+maintainer=$(dpkg-deb -f "$deb" Maintainer)
+[ -z "$(dpkg-deb -f "$deb" Homepage)" ] || fail "the package names a homepage"
+[[ $maintainer == *@* && $maintainer != *example.* ]] || fail "the maintainer is \"$maintainer\""
+signed=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/tintwell3/changelog.gz | zcat |
+    sed -n 's/^ -- \(.*>\)  .*/\1/p')
+[ "$signed" = "$maintainer" ] || fail "the changelog is signed \"$signed\", not \"$maintainer\""
+
 echo "== install"
 dpkg -i "$deb" || apt-get -f install -y -q || fail "the package does not install"
 for f in /usr/bin/tintwell3 /usr/lib/tintwell3/tintwell3.exe /usr/lib/tintwell3/BAT.TW3 \

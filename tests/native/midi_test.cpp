@@ -5,6 +5,8 @@
 #include "native/midi_builder.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -54,6 +56,7 @@ TEST(MidiLoader, RefusesEachFaultWithItsMessageAndKeepsNothing) {
          "Track 0 Offset 4: Variable-length problem on meta-event."},
         {SongOf({{0x00, 0xFF, 0x01, 0x05, 'a'}}),
          "Track 0 Offset 5: Variable-length data on meta-event."},
+        {SongOf({{0x00, 0xFF, 0x01, 0x01, 'a'}}), "Track 0 Offset 5: Delta-time problem."},
         {SongOf({{0x00, 0xFF, 0x51}}), "Track 0 Offset 3: Length problem on meta-event."},
         {SongOf({{0x00, 0xFF, 0x51, 0x03, 0x07}}), "Track 0 Offset 5: Data problem on meta-event."},
         {SongOf({{0x00, 0xF0}}), "Track 0 Offset 2: Variable-length problem on SysEx message."},
@@ -87,6 +90,9 @@ TEST(MidiLoader, KeepsEveryEventKindTheTrackBytesAndTheirTicks) {
         Bytes(200, 0x55), // a two-byte variable length
         {0x00, 0xFF, 0x07, 0x81},
         Bytes(129, 'x'), // other meta: a single length byte
+        {0x00, 0xFF, 0x01},
+        VarLen(70000),
+        Bytes(70000, 't'), // a track over 65,535 bytes: every byte of its length counts
         VarLen(kMaxDelta),
         {0xFF, 0x2F}, // no length byte, bytes behind it
         {0xF5, 0xF5},
@@ -113,8 +119,10 @@ TEST(MidiLoader, FreeingASongGivesBackEveryTrack) {
     mallopt(M_MMAP_THRESHOLD, 64 * 1024);
     const Bytes big = Cat({{0x00, 0xFF, 0x01}, VarLen(200000), Bytes(200000, 'a'), kEndOfTrack});
     const size_t cbBefore = mallinfo2().hblkhd;
-    for (int i = 0; i < 3; i++)
+    for (int i = 0; i < 3; i++) {
         LoadedSong s(SongOf({big, big, big}));
+        EXPECT_EQ(s.Error(), "");
+    }
     EXPECT_EQ(mallinfo2().hblkhd, cbBefore);
 }
 #endif
@@ -187,6 +195,8 @@ TEST(Sequencer, KeepsRunningStatusAndPassesOverDataBeforeTheFirstStatus) {
                             Bytes(129, 0x05),
                             {0x00, 0x40, 0x40, 0x00, 0x90, 0x3C, 0x40},
                             {0x00, 0xFF, 0x01, 0x01, 'a', 0x00, 0xF0, 0x02, 0x7E, 0xF7},
+                            {0x00, 0xFF, 0x01, 0x00, 0x00, 0xF7, 0x00}, // empty meta and SysEx
+                            {0x00, 0xFF, 0x00, 0x02, 0x00, 0x01},       // a meta event of type 0
                             {0x00, 0x00, 0x41, 0x00, 0xD2, 0x30, 0x00, 0x31},
                             kEndOfTrack})}));
     std::vector<uint32_t> want = {kNoteOn, Msg(0x90, 0x00, 0x41), Msg(0xD2, 0x30), Msg(0xD2, 0x31)};
@@ -220,6 +230,28 @@ TEST(Sequencer, RestartsOnlyWhenTheLastTrackEnds) {
     stalled.Tick(100);
     EXPECT_EQ(stalled.sent, std::vector<uint32_t>{kNoteOn}) << "division 0 stops after tick 0";
     EXPECT_EQ(stalled.nRestarts, 0);
+
+    // Tracks cut short in memory, as the loader would refuse them: each ends where its data runs
+    // out, in the same call, without a half message; nothing after an end-of-track is played.
+    const Bytes track = {0x00, 0x90, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00, 0x00, 0x90, 0x3D, 0x40};
+    for (uint32_t cb : {0u, 1u, 2u, 3u, 4u, 6u, 12u}) {
+        Playback cut(SongOf({track, track}));
+        cut.Song().pTracks[0].cbData = cb;
+        cut.Tick();
+        const std::vector<uint32_t> want(cb < 4 ? 1 : 2, kNoteOn);
+        EXPECT_EQ(cut.sent, want) << cb << " bytes";
+        EXPECT_EQ(cut.nRestarts, 1) << cb << " bytes";
+    }
+    // A length too long for a variable-length quantity, written over a loaded track, ends the
+    // track there, in a SysEx message as in a meta event.
+    for (const Bytes& spoilt : {Bytes{0x00, 0xF0, 0x04, 'a', 'b', 'c', 'd'},
+                                Bytes{0x00, 0xFF, 0x01, 0x04, 'a', 'b', 'c', 'd'}}) {
+        Playback p(SongOf({Cat({spoilt, {0x00, 0x90, 0x3C, 0x40}, kEndOfTrack})}));
+        std::fill_n(p.Song().pTracks[0].lpData + spoilt.size() - 5, 4, 0xFF);
+        p.Tick();
+        EXPECT_TRUE(p.sent.empty());
+        EXPECT_EQ(p.nRestarts, 1);
+    }
 }
 
 TEST(SongPath, JoinsDirectoryAndNameAndRefusesWhatDoesNotFit) {

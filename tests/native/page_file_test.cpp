@@ -53,6 +53,9 @@ TEST_F(PageFileTest, OneBitPageSavesAsAnEightBitFileWithTheProgramColoursThatLoa
         EXPECT_EQ(PaletteColours[i].red + PaletteColours[i].green + PaletteColours[i].blue,
                   i ? 765 : 0);
     EXPECT_EQ(saved, want);
+    // Each row expands to the page's width and no further: the last one ends at the buffer's end.
+    EXPECT_EQ(std::vector<uint8_t>(buffer.begin() + PAGE_BYTES, buffer.end()),
+              std::vector<uint8_t>(256, 0xA5));
     ASSERT_EQ(1, Load(ColourPageFile(ColourPicture)));
     ASSERT_EQ(1, Load(saved));
     EXPECT_EQ(saved, Saved());
@@ -105,7 +108,8 @@ TEST_F(PageFileTest, FilesCutShortReplaceOnlyWhatTheyHoldAndStayInTheBuffers) {
             bMono ? MonoPageFile(OutlinePicture) : ColourPageFile(ColourPicture);
         const std::vector<uint8_t> fresh = ExpectedPixels(bMono ? OutlinePicture : ColourPicture);
         for (size_t cb = 0; cb < whole.size(); cb += cb < 1200 ? 7 : 4099) {
-            ASSERT_EQ(1, Load(ColourPageFile(OutlinePicture)));
+            // Another picture before, so that each pixel the file supplies shows.
+            ASSERT_EQ(1, Load(ColourPageFile(bMono ? ColourPicture : OutlinePicture)));
             std::vector<uint8_t> want = buffer;
             ASSERT_EQ(1, Load({whole.begin(), whole.begin() + cb}));
             const size_t cbHeld = cb < PAGE_HEADERS_BYTES ? 0 : cb - PAGE_HEADERS_BYTES;
@@ -135,7 +139,8 @@ TEST_F(PageFileTest, DrawingTakesOnlyHeadersThatFitTheBuffer) {
         {661, 459, 40, 0, 0, 8, 0}, {0, 1, 40, 0, 0, 8, 0},
         {1, 0, 40, 0, 0, 8, 0},     {1, 1, 124, 0, 0, 8, 0},
         {1, 1, 40, 1, 0, 8, 0},     {1, 1, 40, 0, 257, 8, 0},
-        {1, 1, 40, 0, 0, 1, 0}};
+        {1, 1, 40, 0, 0, 1, 0},     {-1, 1, 40, 0, 0, 8, 0},
+        {-4, 1, 40, 0, 0, 8, 0},    {1, -1, 40, 0, 0, 8, 0}};
     for (const auto& r : rows) {
         PageInfoHeader& bih = bmi.bmiHeader;
         bih.biWidth = r[0], bih.biHeight = r[1], bih.biSize = r[2];
@@ -145,8 +150,14 @@ TEST_F(PageFileTest, DrawingTakesOnlyHeadersThatFitTheBuffer) {
     bmi.bmiHeader.biWidth = 661; // more pixels than the buffer holds
     bmi.bmiHeader.biHeight = 460;
     EXPECT_FALSE(GetPageImageBytes(bmi, PAGE_BYTES, &cbImage));
-    bmi.bmiHeader.biHeight = -1;
-    EXPECT_FALSE(GetPageImageBytes(bmi, PAGE_BYTES, &cbImage));
+    // A negative side is refused whatever the other, even where the product would fit.
+    for (const auto& wh :
+         {std::pair(661, -1), std::pair(-1, 0), std::pair(0, -1), std::pair(-1, 1)}) {
+        bmi.bmiHeader.biWidth = wh.first;
+        bmi.bmiHeader.biHeight = wh.second;
+        EXPECT_FALSE(GetPageImageBytes(bmi, PAGE_BYTES, &cbImage))
+            << wh.first << " x " << wh.second;
+    }
 }
 
 } // namespace

@@ -30,6 +30,7 @@ TEST(PrintPlacement, EachMethodCentresThePageAtItsSize) {
         int s, x, y;
     } tiles[] = {{2400, 3150, 4, 268, 243},   {4800, 6300, 8, 536, 486},
                  {2400, 2219, 3, 501, 110},   {2400, 2960, 4, 268, 148},
+                 {2400, 3698, 4, 268, 517}, // 9/10 of 3698 is 3328, short of 5 x 666
                  {1000, 1000, 3, -199, -499}, {32767, 32767, 20, 11723, 9723}};
     for (const auto& t : tiles) {
         TilesPlacement placed = TilesPlace(t.cx, t.cy, W, H);
