@@ -93,7 +93,8 @@ const char* MakeResultText(MakeResult nResult) {
         return "The picture has no pixels, or is larger than 65535 pixels a side or 268 "
                "megapixels.";
     case MAKE_NO_LINES:
-        return "The picture is blank paper: there are no lines to colour between.";
+        return "No lines were found in the picture: it is blank, or too soft to have any to "
+               "colour between.";
     case MAKE_ALL_BLACK:
         return "The picture is dark all over: there is no paper left to colour.";
     case MAKE_PHOTOGRAPH:
