@@ -1,5 +1,5 @@
 // Drawing test pictures with integers only: strokes stamped as discs along their path, a
-// sine table for curves and wobble, fixed-point turning and a seeded generator for grain.
+// sine table for curves and wobble, fixed-point turning and seeded grain.
 #include "support/drawn_pictures.h"
 
 namespace drawn {
@@ -38,14 +38,6 @@ void StampDisc(Ink* lpInk, int x16, int y16, int r16) {
                 lpInk->At(x, y) = 1;
         }
 }
-
-struct Rng {
-    uint32_t n;
-    int Next(int nRange) { // -nRange .. nRange
-        n = n * 1664525u + 1013904223u;
-        return int((n >> 8) % uint32_t(2 * nRange + 1)) - nRange;
-    }
-};
 
 } // namespace
 
@@ -175,7 +167,7 @@ Photo PhotoLike(const Ink& ink, int nWidth) {
     // Paper and ink under the light, the shadow, a blur of the lens, grain, then blocks.
     const int PAPER[3] = {238, 232, 220}, INK[3] = {40, 38, 48};
     photo.rgb.assign(size_t(w) * h * 3, 0);
-    Rng rng = {12345};
+    uint32_t nSeed = 12345;
     std::vector<int> plane(size_t(w) * h), blurred(size_t(w) * h);
     for (int c = 0; c < 3; c++) {
         for (int Y = 0; Y < h; Y++)
@@ -196,7 +188,8 @@ Photo PhotoLike(const Ink& ink, int nWidth) {
                             nSum += plane[size_t(Y + dy) * w + X + dx];
                             n++;
                         }
-                blurred[size_t(Y) * w + X] = nSum / n + rng.Next(9);
+                nSeed = nSeed * 1664525u + 1013904223u; // grain of -9 .. 9
+                blurred[size_t(Y) * w + X] = nSum / n + int((nSeed >> 8) % 19u) - 9;
             }
         for (int by = 0; by < h; by += 8)
             for (int bx = 0; bx < w; bx += 8) {
