@@ -179,7 +179,7 @@ TEST(PageSet, FillsStayInTheirAreasForEveryGapUpToEightAndClosedPagesGetNoJoins)
                     continue;
                 EXPECT_EQ(o.nLeaks, 0) << page.strName << " " << v;
                 EXPECT_GE(o.nKept, nBig - v) << page.strName << " " << v;
-                // The bushbaby's photo gets one join 4 pixels off its lines: photos of scenes only.
+                // The bushbaby's photo gets a join 4 pixels off its lines: photos of scenes only.
                 const bool bScene = page.strName.find("scene") != std::string::npos;
                 EXPECT_EQ(v == 1 && !bScene ? 0 : o.nStray, 0) << page.strName << " " << v;
                 EXPECT_EQ(v == 1 ? 0 : o.nJoins, 0) << page.strName;
