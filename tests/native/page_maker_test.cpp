@@ -112,6 +112,15 @@ TEST(PageMaker, HairlinesOfABigPictureAreThickenedAndDotsStaySolid) {
     for (int y = 225; y <= 235; y++)
         for (int x = 320; x <= 330; x++)
             EXPECT_TRUE(InkAt(page, x, y)) << x << "," << y;
+    // A one-pixel pen at page size comes out three pixels wide, where a child sees it.
+    Ink fine(PAGE_WIDTH, PAGE_HEIGHT);
+    drawn::Stroke(&fine, {1608, 1608, 8968, 1608, 8968, 5768, 1608, 5768}, 16, 0, true);
+    const MadePage thick = MakeGrey(fine);
+    nRun = 0;
+    for (int x = 95; x < 106; x++)
+        nRun += InkAt(thick, x, 230);
+    EXPECT_EQ(thick.nAreas, 2);
+    EXPECT_GE(nRun, 3);
 }
 
 // The host and both Windows builds run this with the same pixels: the page's bytes are kept
