@@ -41,7 +41,7 @@ int FitPicture(const Picture& picture, GreyImage* lpGrey, PageRect* lpRect);
 // sets; shadows and uneven light move the paper level, not the lines.
 GreyImage FindLines(const GreyImage& grey, const PageRect& rect, int nLines, LineStats* lpStats);
 
-// specks.cpp: drops dark specks too small to be a line or a dot. Returns how many.
+// dust.cpp: drops dark specks too small to be a line or a dot. Returns how many.
 int RemoveSpecks(GreyImage* lpInk);
 
 // line_weight.cpp: thickens lines too thin for a child to see; thick lines stay as they are.

@@ -3,7 +3,7 @@ list(APPEND TW_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/fit_picture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/threshold.cpp
     ${CMAKE_CURRENT_LIST_DIR}/components.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/specks.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dust.cpp
     ${CMAKE_CURRENT_LIST_DIR}/line_weight.cpp
     ${CMAKE_CURRENT_LIST_DIR}/skeleton.cpp
     ${CMAKE_CURRENT_LIST_DIR}/line_ends.cpp

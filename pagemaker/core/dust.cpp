@@ -1,4 +1,4 @@
-// Dropping specks: dark dots of dust, grain or noise too small to be a line or a dot drawn.
+// Dropping dust: dark dots of dust, grain or noise too small to be a line or a dot drawn.
 #include "pagemaker/core/page_steps.h"
 
 namespace {
