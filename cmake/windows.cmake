@@ -186,5 +186,5 @@ foreach(t twapp twapp_seams unit_tests twdriver)
         target_precompile_headers(${t} PRIVATE <windows.h>)
     endif()
 endforeach()
-tw_light_test_builds(unit_tests twdriver e2e_tests twaudiosupport audio_tests install_tests twcolour twdemo
+tw_light_test_builds(unit_tests twdriver e2e_tests twaudiosupport audio_tests install_tests install64_tests twcolour twdemo
     twmonkey)

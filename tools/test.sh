@@ -81,8 +81,9 @@ for name in $sessions; do
 done
 echo "Windows tests, both images, the installs and the monkey: $(($(date +%s) - started)) s"
 if [ -n "$no32" ]; then
-    echo "==== NOT RUN: the 32-bit image's tests and the installer's: this machine cannot run 32-bit"
-    echo "     programs (/usr/lib/wine/wine: Exec format error), so Wine has no 32-bit side here."
+    echo "==== NOT RUN: the 32-bit image's tests and the shipped installer's: this machine cannot run"
+    echo "     32-bit programs (/usr/lib/wine/wine: Exec format error), so Wine has no 32-bit side"
+    echo "     here. Installer64 ran the installer's script built for 64-bit Windows instead."
 fi
 if [ -f ../shared/tools/test-ratio ]; then
     bash ../shared/tools/test-ratio .

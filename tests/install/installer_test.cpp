@@ -1,7 +1,8 @@
-// The Windows installer, run silently as a parent's deployment would: what it puts where, the
-// program it installs working from its shortcut, and the colouring surviving a second install and
-// the uninstall.
+// The Windows installer, run silently as a parent's deployment would and then by hand in another
+// language: what it puts where, the program it installs working from its shortcut, the language
+// chosen on its first page, and the colouring surviving a second install and the uninstall.
 #include "e2e/driver.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -52,6 +53,48 @@ std::pair<std::string, std::string> ReadShortcut(const std::string& strLnk) {
     return {szTarget, szDir};
 }
 
+// On a page of the installer: picks the language lpChoices[0] in a list, and unticks the box
+// whose text is lpChoices[1]. Named, not a lambda: the 32-bit callback's calling convention.
+BOOL CALLBACK ChooseOnPage(HWND hChild, LPARAM lParam) {
+    const wchar_t** lpChoices = (const wchar_t**)lParam;
+    WCHAR sz[100] = L"";
+    GetWindowTextW(hChild, sz, 100);
+    if (ClassOf(hChild) == "ComboBox")
+        SendMessageW(hChild, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)lpChoices[0]);
+    else if (lstrcmpW(sz, lpChoices[1]) == 0)
+        SendMessageW(hChild, BM_SETCHECK, BST_UNCHECKED, 0);
+    return TRUE;
+}
+
+// Clicks through the installer started by hand, choosing the language on its first page and
+// leaving the book closed at its end (the box found by its text). Returns the texts
+// that its button to go on showed, none when it did not end with 0.
+std::vector<std::wstring> InstallByHand(const std::string& strDir, const wchar_t* lpszLanguage,
+                                        const wchar_t* lpszRunBox) {
+    std::vector<std::wstring> texts;
+    CProgram setup;
+    if (!setup.Start(strDir, TW_SETUP_EXE))
+        return texts;
+    const wchar_t* choices[2] = {lpszLanguage, lpszRunBox};
+    DWORD dwCode = 1;
+    PollFor(120000, 300, [&] {
+        for (HWND hWnd : TopLevelWindows(setup.dwProcessId)) {
+            HWND hNext = GetDlgItem(hWnd, IDOK);
+            if (!IsWindowVisible(hWnd) || !hNext || !IsWindowEnabled(hNext))
+                continue;
+            EnumChildWindows(hWnd, ChooseOnPage, (LPARAM)choices);
+            WCHAR szNext[100] = L"";
+            GetWindowTextW(hNext, szNext, 100);
+            texts.push_back(szNext);
+            PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)hNext);
+        }
+        return setup.WaitExit(0, &dwCode);
+    });
+    if (dwCode != 0)
+        texts.clear();
+    return texts;
+}
+
 std::string RegString(const char* lpszName) {
     char sz[MAX_PATH] = "";
     DWORD cb = sizeof(sz);
@@ -63,8 +106,11 @@ TEST(Installer, InstallsPerUserColoursKeepsAndUninstallsLeavingTheColouring) {
     CoInitialize(NULL);
     std::string strDir = Folder(CSIDL_LOCAL_APPDATA) + "\\Programs\\Tintwell 3";
     std::string strExe = PathIn(strDir, "tintwell3.exe"), strPage = PathIn(strDir, "BAT.TW3");
+    std::string strMaker = PathIn(strDir, "pagemaker.exe"),
+                strChoice = PathIn(strDir, "LANGUAGE.TXT");
     std::vector<std::string> links = {Folder(CSIDL_PROGRAMS) + "\\Tintwell 3.lnk",
-                                      Folder(CSIDL_DESKTOPDIRECTORY) + "\\Tintwell 3.lnk"};
+                                      Folder(CSIDL_DESKTOPDIRECTORY) + "\\Tintwell 3.lnk",
+                                      Folder(CSIDL_PROGRAMS) + "\\Tintwell 3 Page Maker.lnk"};
     // What a failed earlier run left goes first (a failed test is run once more).
     RunAndWait("cmd /c rmdir /s /q \"" + strDir + "\"");
     for (const std::string& strLnk : links)
@@ -72,14 +118,16 @@ TEST(Installer, InstallsPerUserColoursKeepsAndUninstallsLeavingTheColouring) {
     RegDeleteKeyA(HKEY_CURRENT_USER, szUninstallKey);
     std::string strSetup = std::string("\"") + TW_SETUP_EXE + "\" /S";
     ASSERT_EQ(RunAndWait(strSetup), 0);
-    EXPECT_EQ(ReadFileBytes(strPage), ReadFileBytes(PathIn(TW_DIST32_DIR, "BAT.TW3")));
+    EXPECT_EQ(ReadFileBytes(strPage), ReadFileBytes(PathIn(TW_SHIPPED_DIR, "BAT.TW3")));
     for (const std::string& strLnk : links) {
         std::pair<std::string, std::string> lnk = ReadShortcut(strLnk);
-        EXPECT_EQ(lstrcmpiA(lnk.first.c_str(), strExe.c_str()), 0) << strLnk;
+        const std::string& strTarget = strLnk == links[2] ? strMaker : strExe;
+        EXPECT_EQ(lstrcmpiA(lnk.first.c_str(), strTarget.c_str()), 0) << strLnk;
         EXPECT_EQ(lstrcmpiA(lnk.second.c_str(), strDir.c_str()), 0) << strLnk;
     }
     EXPECT_EQ(RegString("DisplayName"), "Tintwell 3");
     EXPECT_EQ(RegString("UninstallString"), "\"" + strDir + "\\uninstall.exe\"");
+    EXPECT_FALSE(FileExists(strChoice)); // nobody chose: the book follows the system's language
 
     // Started as the shortcut starts it, the program colours the first page in its own folder.
     std::vector<uint8_t> shipped = PageIndexes(strPage);
@@ -101,21 +149,34 @@ TEST(Installer, InstallsPerUserColoursKeepsAndUninstallsLeavingTheColouring) {
     ASSERT_NE(PageIndexes(strPage), shipped);
     ASSERT_TRUE(WriteBytes(PathIn(strDir, "printer.dta"), option));
 
-    // Installing again renews the program and keeps the colouring and the print option.
+    // Installing again by hand in German renews the program, keeps the colouring and the print
+    // option, speaks German on every page and leaves the choice for the book.
     ASSERT_TRUE(DeleteFileA(PathIn(strDir, "twell3.mid").c_str()));
-    ASSERT_EQ(RunAndWait(strSetup), 0);
+    std::vector<std::wstring> texts =
+        InstallByHand(strDir, L"Deutsch", L"Das Malbuch jetzt \u00f6ffnen");
+    for (const wchar_t* lpszNext : {L"&Weiter >", L"&Installieren", L"&Fertigstellen"})
+        EXPECT_NE(std::find(texts.begin(), texts.end(), lpszNext), texts.end()) << lpszNext;
+    std::vector<uint8_t> de = {'d', 'e', '\r', '\n'};
+    EXPECT_EQ(ReadFileBytes(strChoice), de);
     EXPECT_TRUE(FileExists(PathIn(strDir, "twell3.mid")));
     EXPECT_EQ(ReadFileBytes(strPage), saved);
     EXPECT_EQ(ReadFileBytes(PathIn(strDir, "printer.dta")), option);
 
     // The uninstaller runs from a copy of itself and returns at once; taking the entry out of
-    // the list is its last step. It takes the program and its shortcuts, and keeps the colouring.
+    // the list is its last step. It takes the programs and their shortcuts, and keeps the
+    // colouring, the parent's own pages and the language.
+    std::string strMine = PathIn(strDir, "MyPages");
+    ASSERT_TRUE(CreateDirectoryA(strMine.c_str(), NULL));
+    ASSERT_TRUE(WriteBytes(PathIn(strMine, "PAGES.TXT"), option));
     ASSERT_EQ(RunAndWait("\"" + strDir + "\\uninstall.exe\" /S"), 0);
     EXPECT_TRUE(PollFor(60000, 200, [] { return RegString("DisplayName").empty(); }));
-    for (const std::string& strGone : {links[0], links[1], strExe, PathIn(strDir, "twell3.mid")})
+    for (const std::string& strGone :
+         {links[0], links[1], links[2], strExe, strMaker, PathIn(strDir, "twell3.mid")})
         EXPECT_FALSE(FileExists(strGone)) << strGone;
     EXPECT_EQ(ReadFileBytes(strPage), saved);
     EXPECT_EQ(ReadFileBytes(PathIn(strDir, "printer.dta")), option);
+    EXPECT_EQ(ReadFileBytes(PathIn(strMine, "PAGES.TXT")), option);
+    EXPECT_EQ(ReadFileBytes(strChoice), de);
     CoUninitialize();
 }
 

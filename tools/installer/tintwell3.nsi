@@ -1,13 +1,23 @@
 ; The Windows installer: a per-user install that needs no administrator, into the user's own
 ; programs folder, where the page files and printer.dta beside the program stay writable.
-; makensis -DSRCDIR=<folder with the program> -DICON=<.ico> -DVERSION=<x.y> -DOUTFILE=<setup.exe>
+; Its first page asks the book's language; its pages speak it, and the book finds it in
+; LANGUAGE.TXT beside the page files.
+; makensis -DSRCDIR=<folder with the programs> -DICON=<.ico> -DVERSION=<x.y> -DOUTFILE=<setup.exe>
+;          -DWORDS=<the pages' words, made by words.sh> [-DAMD64: the same for 64-bit Windows]
+!ifdef AMD64
+Target amd64-unicode
+!else
 Unicode true
+!endif
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
 
 !define APPNAME "Tintwell 3"
 !define PUBLISHER "The Tintwell project"
 !define UNINSTKEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tintwell3"
+!define MAKERNAME "${APPNAME} Page Maker"
+; The folder where the Page Maker keeps the parent's own pages (pages/my_pages.h).
+!define MYPAGES "MyPages"
 
 Name "${APPNAME}"
 OutFile "${OUTFILE}"
@@ -30,7 +40,15 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\tintwell3.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Open the colouring book now"
+!define MUI_FINISHPAGE_RUN_TEXT "$(W_finish_run)"
+; The language page: the last choice, else the system's language, is the one offered.
+!define MUI_LANGDLL_ALWAYSSHOW
+!define MUI_LANGDLL_ALLLANGUAGES
+!define MUI_LANGDLL_WINDOWTITLE "$(W_language_caption)"
+!define MUI_LANGDLL_INFO "$(W_language_prompt)"
+!define MUI_LANGDLL_REGISTRY_ROOT HKCU
+!define MUI_LANGDLL_REGISTRY_KEY "${UNINSTKEY}"
+!define MUI_LANGDLL_REGISTRY_VALUENAME "Language"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS
@@ -39,14 +57,24 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
+!include "${WORDS}"
+!insertmacro MUI_RESERVEFILE_LANGDLL
 
-Section "Colouring book (required)" SecProgram
+Function .onInit
+    !insertmacro MUI_LANGDLL_DISPLAY
+FunctionEnd
+
+Function un.onInit
+    !insertmacro MUI_UNGETLANGUAGE
+FunctionEnd
+
+Section "$(W_section_book)" SecProgram
     SectionIn RO
     ; The working directory of the shortcuts: the program finds its pages there.
     SetOutPath "$INSTDIR"
     SetOverwrite on
     File "${SRCDIR}\tintwell3.exe"
+    File "${SRCDIR}\pagemaker.exe"
     File "${SRCDIR}\twell3.mid"
     ; The pages hold the child's colouring: a second install must not blank them.
     SetOverwrite off
@@ -56,9 +84,16 @@ Section "Colouring book (required)" SecProgram
     File "${SRCDIR}\SNAIL.TW3"
     File "${SRCDIR}\WALRUS.TW3"
     SetOverwrite on
+    ; The book speaks the language chosen on the first page; a silent install keeps the last choice.
+    ${IfNot} ${Silent}
+        FileOpen $0 "$INSTDIR\LANGUAGE.TXT" w
+        FileWrite $0 "$(LANG_TAG)$\r$\n"
+        FileClose $0
+    ${EndIf}
 
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${APPNAME}.lnk" "$INSTDIR\tintwell3.exe" "" "$INSTDIR\tintwell3.exe" 0
+    CreateShortcut "$SMPROGRAMS\${MAKERNAME}.lnk" "$INSTDIR\pagemaker.exe" "" "$INSTDIR\pagemaker.exe" 0
 
     WriteRegStr HKCU "${UNINSTKEY}" "DisplayName" "${APPNAME}"
     WriteRegStr HKCU "${UNINSTKEY}" "DisplayIcon" "$INSTDIR\tintwell3.exe,0"
@@ -74,7 +109,7 @@ Section "Colouring book (required)" SecProgram
     WriteRegDWORD HKCU "${UNINSTKEY}" "EstimatedSize" "$0"
 SectionEnd
 
-Section "Shortcut on the desktop" SecDesktop
+Section "$(W_section_desktop)" SecDesktop
     SetOutPath "$INSTDIR"
     CreateShortcut "$DESKTOP\${APPNAME}.lnk" "$INSTDIR\tintwell3.exe" "" "$INSTDIR\tintwell3.exe" 0
 SectionEnd
@@ -82,13 +117,13 @@ SectionEnd
 Section "Uninstall"
     ; Keeping is the default, also when uninstalling silently.
     StrCpy $R0 "keep"
-    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON1 \
-        "Keep the pictures your child has coloured?$\r$\n$\r$\nThey stay in $INSTDIR and come back if ${APPNAME} is installed again." \
-        /SD IDYES IDYES +2
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON1 "$(W_uninstall_keep)" /SD IDYES IDYES +2
     StrCpy $R0 "remove"
     Delete "$SMPROGRAMS\${APPNAME}.lnk"
+    Delete "$SMPROGRAMS\${MAKERNAME}.lnk"
     Delete "$DESKTOP\${APPNAME}.lnk"
     Delete "$INSTDIR\tintwell3.exe"
+    Delete "$INSTDIR\pagemaker.exe"
     Delete "$INSTDIR\twell3.mid"
     Delete "$INSTDIR\log.txt"
     Delete "$INSTDIR\uninstall.exe"
@@ -99,6 +134,9 @@ Section "Uninstall"
     Delete "$INSTDIR\SNAIL.TW3"
     Delete "$INSTDIR\WALRUS.TW3"
     Delete "$INSTDIR\printer.dta"
+    Delete "$INSTDIR\LANGUAGE.TXT"
+    ; The parent's own pages, coloured like the five.
+    RMDir /r "$INSTDIR\${MYPAGES}"
 done:
     ; Only an empty folder goes.
     RMDir "$INSTDIR"
