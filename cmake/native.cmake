@@ -75,8 +75,11 @@ endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/soundgen/CMakeLists.txt AND NOT TW_FUZZ AND NOT TW_SANITIZE)
     add_subdirectory(tools/soundgen)
 endif()
+if(NOT TW_FUZZ AND NOT TW_SANITIZE)
+    add_subdirectory(tools/lang)
+endif()
 if(NOT TW_FUZZ)
-    tw_light_test_builds(core_tests artgen_tests soundgen_tests)
+    tw_light_test_builds(core_tests artgen_tests soundgen_tests words_tests)
 endif()
 
 # The page maker's test set: the book's pages as the asset generator draws them, and scenes

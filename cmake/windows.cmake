@@ -59,6 +59,12 @@ if(TW_ASSETS_MISSING)
 endif()
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/rc/assets_present.rc CONTENT "${TW_ASSETS_PRESENT}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/assets.rc)
+# The string tables of every language, which langgen (the host build) writes and checks.
+if(NOT EXISTS ${TW_ASSETS_DIR}/lang_strings.rc)
+    message(FATAL_ERROR "${TW_ASSETS_DIR}/lang_strings.rc is missing: build the host tools first "
+        "(tools/build.sh, or cmake --build build/host --target words)")
+endif()
+list(APPEND TW_ASSET_FILES ${TW_ASSETS_DIR}/lang_strings.rc)
 set_source_files_properties(${TW_RC} PROPERTIES OBJECT_DEPENDS "${TW_ASSET_FILES}")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${TW_ASSETS_DIR} -I${CMAKE_BINARY_DIR}/rc -I${CMAKE_SOURCE_DIR}")
 

@@ -14,7 +14,7 @@ say() { echo "[build] $*" >&2; }
 
 host_targets=() win_targets=() arches="x86_64:win64 i686:win32"
 if [ "$what" = play ]; then
-    host_targets=(--target artgen soundgen)
+    host_targets=(--target artgen soundgen words)
     win_targets=(--target dist twdemo twkeeper)
     arches="x86_64:win64"
 fi

@@ -2,13 +2,27 @@
 // and sounds. Plain defines, so that the resource compiler and the portable code can read them.
 #pragma once
 
-// String table.
+// String table, one per key of resources/lang/en/strings.txt: 1..99 the book, 100..199 the page
+// maker.
 #define IDS_STARTUP 1
 #define IDS_NOTIMER 2
 #define IDS_APPNAME 5
 #define IDS_NOTAPAGE 7
 #define IDS_FILEMISSING 8
 #define IDS_NOPAGES 9
+#define IDS_WINDOW_TITLE 10
+#define IDS_NOMEMORY_GAME 11
+#define IDS_ERROR 12
+#define IDS_ASSERT_CAPTION 13
+#define IDS_ASSERT_TEXT 14
+#define IDS_NOMEMORY_DIALOG 15
+#define IDS_DLG_DONE 16
+#define IDS_DLG_ABOUT 17
+#define IDS_DLG_PRINTOPTIONS 18
+#define IDS_DLG_OK 19
+#define IDS_ABOUT_TITLE 20
+#define IDS_ABOUT_VERSION 21
+#define IDS_PRINT_DOCUMENT 22
 
 // Numbered bitmaps: the 8 palette-page buttons and the 224 swatches (two looks stacked).
 #define IDB_PALETTE_FIRST 91
