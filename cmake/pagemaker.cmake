@@ -1,6 +1,8 @@
 # The page maker: a console program (it answers on standard output and opens no window) in the
 # ready-to-run folder beside the book, and its test under Wine.
-add_executable(pagemaker ${TW_PAGEMAKER_WIN_SOURCES})
+add_executable(pagemaker ${TW_PAGEMAKER_WIN_SOURCES} ${CMAKE_SOURCE_DIR}/resources/pagemaker.rc)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/pagemaker.rc PROPERTIES OBJECT_DEPENDS
+    "${TW_ASSETS_DIR}/TitleLetters.bmp;${TW_ASSETS_DIR}/TitleLetters.txt")
 target_link_libraries(pagemaker PRIVATE twcore windowscodecs ole32 shell32 uuid ${TW_STATIC_LINK})
 target_link_options(pagemaker PRIVATE ${TW_STATIC_LINK})
 tw_warnings(pagemaker)

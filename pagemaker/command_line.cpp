@@ -1,6 +1,8 @@
 // The page maker's arguments and sentences.
 #include "pagemaker/command_line.h"
 
+#include "pages/my_pages.h"
+
 #include <cctype>
 #include <cstring>
 
@@ -42,17 +44,23 @@ int ParsePagemakerArgs(const std::vector<std::string>& args, const MakeSettings&
                        PagemakerArgs* lpArgs, std::string* lpstrError) {
     PagemakerArgs parsed;
     parsed.settings = defaults;
+    parsed.bAdd = !args.empty() && Lower(args[0]) == "/add";
     std::vector<std::string> files;
-    for (size_t i = 0; i < args.size(); i++) {
+    for (size_t i = parsed.bAdd ? 1 : 0; i < args.size(); i++) {
         std::string strSwitch = Lower(args[i]);
-        if (strSwitch != "/gap" && strSwitch != "/lines") {
+        if (strSwitch != "/gap" && strSwitch != "/lines" && strSwitch != "/title") {
             files.push_back(args[i]);
             continue;
         }
         if (i + 1 == args.size())
             return Fail(lpstrError, args[i] + " needs a value after it.");
         const std::string& strValue = args[++i];
-        if (strSwitch == "/gap") {
+        if (strSwitch == "/title") {
+            if (!parsed.bAdd)
+                return Fail(lpstrError, "/title goes with /add: a page file has no title.");
+            parsed.strTitle = strValue;
+            parsed.bTitle = true;
+        } else if (strSwitch == "/gap") {
             int nGap = 0;
             if (!ParseSmallNumber(strValue, &nGap) || nGap > PAGEMAKER_MAX_GAP)
                 return Fail(lpstrError, "/gap takes a number of pixels from 0 to " +
@@ -67,6 +75,16 @@ int ParsePagemakerArgs(const std::vector<std::string>& args, const MakeSettings&
             return Fail(lpstrError,
                         "/lines takes \"lighter\" or \"darker\", not \"" + strValue + "\".");
         }
+    }
+    if (parsed.bAdd) {
+        if (files.empty())
+            return Fail(lpstrError, "Name the picture to add to the book after /add.");
+        if (files.size() > 1)
+            return Fail(lpstrError,
+                        "Name one picture to add only; \"" + files[1] + "\" is one name too many.");
+        parsed.strPicture = files[0];
+        *lpArgs = parsed;
+        return true;
     }
     if (files.size() < 2)
         return Fail(lpstrError, files.empty() ? "Name a picture and the page file to make."
@@ -86,6 +104,10 @@ int ParsePagemakerArgs(const std::vector<std::string>& args, const MakeSettings&
 std::string PagemakerUsage(int nDefaultGap) {
     return "Makes a colouring page from a picture (PNG, JPEG, BMP, GIF or TIFF).\n"
            "Usage: pagemaker PICTURE PAGEFILE.TW3 [/gap N] [/lines lighter|darker]\n"
+           "   or: pagemaker /add PICTURE [/title TITLE] [/gap N] [/lines lighter|darker]\n"
+           "  /add             adds the page to the book in this folder, after its own pages\n"
+           "  /title TITLE     the page's title: capitals, digits and spaces (normally the\n"
+           "                   picture's name)\n"
            "  /gap N           joins outlines that stop up to N pixels short of each other\n"
            "                   (0 to " +
            std::to_string(PAGEMAKER_MAX_GAP) + ", normally " + std::to_string(nDefaultGap) +
@@ -197,4 +219,23 @@ std::string MadePageText(const MadePage& page, const std::string& strFile, long 
     };
     return "Made " + strFile + ": " + Count(page.nAreas, "area") + " to colour, " +
            Count(page.nGapsClosed, "gap") + " closed, in " + std::to_string(nMs) + " ms.";
+}
+
+std::string AddedPageText(const MadePage& page, const std::string& strTitle, int nPage,
+                          const std::string& strPath) {
+    return "Added page " + std::to_string(nPage) + ", \"" + strTitle + "\", to the book in " +
+           strPath + ": " + std::to_string(page.nAreas) + " area" + (page.nAreas == 1 ? "" : "s") +
+           " to colour, " + std::to_string(page.nGapsClosed) + " gap" +
+           (page.nGapsClosed == 1 ? "" : "s") + " closed.";
+}
+
+std::string TitleForPicture(const std::string& strPicture, int (*lpfnFits)(const std::string&)) {
+    std::string strTitle = TitleFromFileName(strPicture, MY_TITLE_MAX_BYTES);
+    while (!strTitle.empty() && !lpfnFits(strTitle)) {
+        // A word too many goes whole; a single long word loses letters.
+        size_t nSpace = strTitle.find_last_of(' ');
+        strTitle = TidyTitle(nSpace != std::string::npos ? strTitle.substr(0, nSpace)
+                                                         : strTitle.substr(0, strTitle.size() - 1));
+    }
+    return strTitle.empty() ? "MY PAGE" : strTitle;
 }

@@ -14,6 +14,7 @@ enum {
     PAGEMAKER_EXIT_PICTURE = 2, // the picture could not be read
     PAGEMAKER_EXIT_NO_PAGE = 3, // the picture was read but holds no page to colour
     PAGEMAKER_EXIT_WRITE = 4,   // the page was made but could not be written
+    PAGEMAKER_EXIT_FULL = 5,    // /add: the book has as many of the parent's pages as it takes
 };
 
 enum {
@@ -27,12 +28,16 @@ enum {
 };
 
 struct PagemakerArgs {
+    int bAdd = false; // "/add PICTURE": a page of the parent's in the book, not a page file
     std::string strPicture;
-    std::string strPage;
+    std::string strPage; // the page file to make, without /add
+    std::string strTitle;
+    int bTitle = false; // /title given
     MakeSettings settings;
 };
 
-// Reads the arguments that follow the program's name. Only "/gap N" and "/lines lighter|darker"
+// Reads the arguments that follow the program's name: "PICTURE PAGEFILE.TW3" or, with "/add"
+// first, "/add PICTURE [/title TITLE]". Only "/gap N", "/lines lighter|darker" and "/title"
 // (in any case) are switches: every other word is a file name, "/home/me/cat.png" included.
 // Returns TRUE and fills lpArgs, or FALSE with a sentence saying what is wrong.
 int ParsePagemakerArgs(const std::vector<std::string>& args, const MakeSettings& defaults,
@@ -80,3 +85,10 @@ std::string WriteResultText(WriteResult nResult, const std::string& strFile);
 
 // The one line printed for a page made.
 std::string MadePageText(const MadePage& page, const std::string& strFile, long nMs);
+// The one line printed for a page added to the book as its page nPage (1 = the first of all).
+std::string AddedPageText(const MadePage& page, const std::string& strTitle, int nPage,
+                          const std::string& strPath);
+
+// The title a picture gets without /title: its file name in capitals and allowed characters,
+// cut, at a space where it can, until lpfnFits takes it; "MY PAGE" when nothing is left.
+std::string TitleForPicture(const std::string& strPicture, int (*lpfnFits)(const std::string&));

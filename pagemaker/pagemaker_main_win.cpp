@@ -1,6 +1,7 @@
 // pagemaker PICTURE PAGEFILE.TW3 [/gap N] [/lines lighter|darker]: makes a colouring page from a
-// picture. A console program for parents' scripts: it answers on standard output with one line
-// and an exit code, and never shows a window or a message box.
+// picture; pagemaker /add PICTURE [/title TITLE] [...]: adds it to the book in the current folder
+// as one of the parent's pages. A console program for parents' scripts: it answers on standard
+// output with one line and an exit code, and never shows a window or a message box.
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
@@ -8,6 +9,7 @@
 
 #include "pagemaker/command_line.h"
 #include "pagemaker/picture_file.h"
+#include "pages/my_pages.h"
 
 namespace {
 
@@ -47,23 +49,59 @@ int Say(int nExit, const std::string& strLine) {
     return nExit;
 }
 
-int MakePageFile(const PagemakerArgs& args) {
-    LARGE_INTEGER nFreq, nStart, nEnd;
-    QueryPerformanceFrequency(&nFreq);
-    QueryPerformanceCounter(&nStart);
-
+// Reads the picture and makes its page; a non-zero exit code when it failed and was said.
+int MakePageOf(const PagemakerArgs& args, MadePage* lpPage) {
     DecodedPicture decoded;
     DecodeResult nDecode = DecodePictureFile(FilePath(args.strPicture), &decoded);
     if (nDecode != DECODE_OK)
         return Say(PAGEMAKER_EXIT_PICTURE, DecodeResultText(nDecode, args.strPicture));
     Picture picture = {decoded.lpPixels.data(), decoded.nWidth, decoded.nHeight,
                        (size_t)decoded.nWidth * 4, PICTURE_BGRA};
-    MadePage page;
-    MakeResult nMake = MakePage(picture, args.settings, &page);
+    MakeResult nMake = MakePage(picture, args.settings, lpPage);
     if (nMake != MAKE_OK)
         return Say(PAGEMAKER_EXIT_NO_PAGE,
                    "No page was made from \"" + args.strPicture + "\": " + MakeResultText(nMake));
-    decoded.lpPixels = std::vector<uint8_t>(); // its memory back before the next buffer
+    return PAGEMAKER_EXIT_OK;
+}
+
+int TitleFits(const std::string& strTitle) {
+    return CheckMyPageTitle(strTitle) == TITLE_OK;
+}
+
+// The page added to the parent's pages of the book in the current folder, as the window's Add
+// does it: the title and the room checked first, so that a refusal costs no decoding.
+int AddPageToBook(const PagemakerArgs& args) {
+    std::string strTitle =
+        args.bTitle ? TidyTitle(args.strTitle) : TitleForPicture(args.strPicture, TitleFits);
+    TitleResult nTitle = CheckMyPageTitle(strTitle);
+    if (nTitle != TITLE_OK)
+        return Say(PAGEMAKER_EXIT_USAGE, "\"" + strTitle + "\": " + TitleResultText(nTitle));
+    if (ListMyPages().size() >= MY_PAGES_MAX)
+        return Say(PAGEMAKER_EXIT_FULL, MyPagesResultText(MYPAGES_FULL));
+    MadePage page;
+    if (int nExit = MakePageOf(args, &page))
+        return nExit;
+    std::string strFile;
+    MyPagesResult nResult = AddMyPage(EncodeMadePage(page), strTitle, &strFile);
+    if (nResult != MYPAGES_OK)
+        return Say(nResult == MYPAGES_FULL ? PAGEMAKER_EXIT_FULL : PAGEMAKER_EXIT_WRITE,
+                   MyPagesResultText(nResult));
+    std::vector<MyPage> pages = ListMyPages();
+    int nPage = 0;
+    for (size_t i = 0; i < pages.size(); i++)
+        if (pages[i].strFile == strFile)
+            nPage = BOOK_OWN_PAGES + (int)i + 1;
+    return Say(PAGEMAKER_EXIT_OK, AddedPageText(page, strTitle, nPage, MyPagePath(strFile)));
+}
+
+int MakePageFile(const PagemakerArgs& args) {
+    LARGE_INTEGER nFreq, nStart, nEnd;
+    QueryPerformanceFrequency(&nFreq);
+    QueryPerformanceCounter(&nStart);
+
+    MadePage page;
+    if (int nExit = MakePageOf(args, &page))
+        return nExit;
     WriteResult nWrite = WritePageFile(FilePath(args.strPage), EncodeMadePage(page));
     if (nWrite != WRITE_OK)
         return Say(PAGEMAKER_EXIT_WRITE, WriteResultText(nWrite, args.strPage));
@@ -98,7 +136,7 @@ int main() {
 
     if (FAILED(CoInitializeEx(NULL, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
         return Say(PAGEMAKER_EXIT_PICTURE, DecodeResultText(DECODE_NO_DECODERS, parsed.strPicture));
-    int nExit = MakePageFile(parsed);
+    int nExit = parsed.bAdd ? AddPageToBook(parsed) : MakePageFile(parsed);
     CoUninitialize();
     return nExit;
 }

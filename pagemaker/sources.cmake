@@ -4,4 +4,5 @@ list(APPEND TW_CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp)
 set(TW_PAGEMAKER_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/decode_win.cpp
     ${CMAKE_CURRENT_LIST_DIR}/page_write_win.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/pagemaker_main_win.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/pagemaker_main_win.cpp
+    ${TW_MY_PAGES_WIN_SOURCES})

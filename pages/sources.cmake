@@ -3,3 +3,4 @@
 include(${CMAKE_CURRENT_LIST_DIR}/page_sources.cmake OPTIONAL)
 include(${CMAKE_CURRENT_LIST_DIR}/fill_sources.cmake OPTIONAL)
 include(${CMAKE_CURRENT_LIST_DIR}/interaction_sources.cmake OPTIONAL)
+include(${CMAKE_CURRENT_LIST_DIR}/my_pages_sources.cmake OPTIONAL)

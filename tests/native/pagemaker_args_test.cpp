@@ -19,9 +19,10 @@ std::string Parsed(const std::string& strLine) {
     std::string strError;
     if (!ParsePagemakerArgs(args, MakeSettings{7, MAKE_LINES_NORMAL}, &parsed, &strError))
         return "refused: " + strError;
-    return parsed.strPicture + " > " + parsed.strPage + " gap " +
-           std::to_string(parsed.settings.nGap) + " lines " +
-           std::to_string(parsed.settings.nLines);
+    std::string strTarget =
+        parsed.bAdd ? "book" + (parsed.bTitle ? " as " + parsed.strTitle : "") : parsed.strPage;
+    return parsed.strPicture + " > " + strTarget + " gap " + std::to_string(parsed.settings.nGap) +
+           " lines " + std::to_string(parsed.settings.nLines);
 }
 
 TEST(PagemakerArgs, OnlyTheNamedSwitchesAreSwitchesAndEveryMistakeIsNamed) {
@@ -40,9 +41,30 @@ TEST(PagemakerArgs, OnlyTheNamedSwitchesAreSwitchesAndEveryMistakeIsNamed) {
         {"a.png b.TW3 /gpa 5", // a mistyped switch is a name
          "refused: Name one picture and one page file only; \"/gpa\" is one name too many."},
         {"a.png", "refused: Name the page file to make after the picture."},
+        {"/add cat.png", "cat.png > book gap 7 lines 0"},
+        {"/ADD /title CAT cat.png /gap 3", "cat.png > book as CAT gap 3 lines 0"},
+        {"/add /lines darker cat.TW3", "cat.TW3 > book gap 7 lines 1"},
+        {"/add", "refused: Name the picture to add to the book after /add."},
+        {"/add cat.png dog.png", "refused: Name one picture to add only; \"dog.png\" is one name "
+                                 "too many."},
+        {"/add cat.png /title", "refused: /title needs a value after it."},
+        {"a.png b.TW3 /title CAT", "refused: /title goes with /add: a page file has no title."},
+        {"a.png /add b.TW3", "refused: Name one picture and one page file only; \"b.TW3\" is one "
+                             "name too many."},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Parsed(c[0]), c[1]) << c[0];
+}
+
+int FitsEightLetters(const std::string& strTitle) {
+    return strTitle.size() <= 8;
+}
+
+TEST(PagemakerArgs, APictureAddedWithoutATitleIsTitledByItsName) {
+    EXPECT_EQ(TitleForPicture("C:\\Pictures\\my cat.png", FitsEightLetters), "MY CAT");
+    EXPECT_EQ(TitleForPicture("/home/me/big red bus.jpg", FitsEightLetters), "BIG RED");
+    EXPECT_EQ(TitleForPicture("hippopotamus.png", FitsEightLetters), "HIPPOPOT");
+    EXPECT_EQ(TitleForPicture("\xe7\x8c\xab.png", FitsEightLetters), "MY PAGE");
 }
 
 TEST(PagemakerArgs, PicturesUpToTheLimitsAreTakenAndLargeOnesDecodedSmaller) {

@@ -54,6 +54,13 @@ Picture DrawIntroTitle();                       // IntroScr
 Picture DrawAboutFrame(const Picture& panel);   // AboutTextFrame, drawn over the panel
 Picture DrawPrintOptions(const Picture& about); // PrintOptions, drawn over the about frame
 Picture DrawTitles(Rgb background);
+// One letter of the titles, left end of its baseline at (x, yBaseline), and the width of a text
+// in those letters without the space between them.
+void DrawTitleLetter(cairo_t* cr, double x, double yBaseline, const std::string& strLetter,
+                     Rgb ink);
+double TitleTextWidth(cairo_t* cr, const std::string& strText);
+// The letters drawn once, with their table: TitleLetters.bmp and TitleLetters.txt.
+void AddTitleLetters(FileSet& files, Rgb paper);
 
 void AddFrameArt(FileSet& files);
 void AddButtonArt(FileSet& files, const Picture& frame, const Picture& panel);

@@ -88,17 +88,11 @@ Picture DrawTitles(Rgb background) {
         cairo_save(cr);
         cairo_rectangle(cr, 0, 10 * n, TITLE_W, 10);
         cairo_clip(cr);
-        const double dSize = 11.6;
-        double w = TextWidth(cr, FONT_LABEL, dSize, s) + 1.0 * double(s.size() - 1);
+        double w = TitleTextWidth(cr, s) + 1.0 * double(s.size() - 1);
         double x = std::floor((TITLE_W - w) / 2);
         for (size_t i = 0; i < s.size(); ++i) {
-            cairo_new_path(cr);
-            TextPath(cr, FONT_LABEL, dSize, x, 10 * n + 9, s.substr(i, 1));
-            SetColour(cr, Theme::TitleInk);
-            cairo_fill_preserve(cr);
-            cairo_set_line_width(cr, 0.45);
-            cairo_stroke(cr);
-            x += TextWidth(cr, FONT_LABEL, dSize, s.substr(i, 1)) + 1.0;
+            DrawTitleLetter(cr, x, 10 * n + 9, s.substr(i, 1), Theme::TitleInk);
+            x += TitleTextWidth(cr, s.substr(i, 1)) + 1.0;
         }
         cairo_restore(cr);
     }
@@ -117,4 +111,5 @@ void AddFrameArt(FileSet& files) {
     files["DotPattern.bmp"] = EncodeBmp24(DrawDotTile(false));
     files["DotPatternShadow.bmp"] = EncodeBmp24(DrawDotTile(true));
     files["Titles.bmp"] = EncodeBmp8(DrawTitles(screen.At(TITLE_X, TITLE_Y)));
+    AddTitleLetters(files, screen.At(TITLE_X, TITLE_Y));
 }

@@ -1,8 +1,11 @@
 // The generated art as the program reads it: whole bitmaps, and pages a child can colour.
 #include "art.h"
+#include "pages/title_letters.h"
 #include "support/reference_fill.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -34,7 +37,7 @@ TEST(ArtFiles, EveryBitmapIsWholeAndUncompressed) {
         EXPECT_EQ(U32(b, 10), nBits == 8 ? 1078u : 54u);
         EXPECT_EQ(b.size(), U32(b, 10) + nRowBytes * U32(b, 22));
     }
-    EXPECT_EQ(nBitmaps, 29 + 232); // the skin's pictures, palette page buttons and swatches
+    EXPECT_EQ(nBitmaps, 30 + 232); // the skin's pictures, palette page buttons and swatches
 }
 
 // Each page as a child meets it: a few dozen closed areas, none a speck, no two touching only
@@ -97,6 +100,39 @@ TEST(Cursor, HotSpotIsTheCrayonsTip) {
     for (int d = 0; d < 49; ++d)
         nClear += Alpha(xHot + d % 7 - 3, yHot + d / 7 - 3) == 0;
     EXPECT_GT(nClear, 20);
+}
+
+// A title set from the letters looks as the strips drawn whole do: the five pages' titles come
+// out within a few levels of their strips, pixel for pixel, and so will a parent's title.
+TEST(TitleLetters, SetTheFivesTitlesAsTheirStripsShowThem) {
+    const Bytes& bmp = Art().at("TitleLetters.bmp");
+    const Bytes& table = Art().at("TitleLetters.txt");
+    TitleLetters letters;
+    ASSERT_TRUE(ParseTitleLetters(std::string(table.begin(), table.end()), bmp.data() + 14,
+                                  bmp.size() - 14, &letters));
+    const Bytes& titles = Art().at("Titles.bmp");
+    const struct {
+        const char* lpszTitle;
+        int nStrip;
+    } pages[] = {{"BAT", 3}, {"BUSHBABY", 7}, {"KIWI", 29}, {"SNAIL", 44}, {"WALRUS", 48}};
+    for (const auto& page : pages) {
+        SCOPED_TRACE(page.lpszTitle);
+        uint8_t abStrip[TITLE_STRIP_WIDTH * TITLE_STRIP_HEIGHT * 4];
+        ASSERT_TRUE(ComposeTitleStrip(letters, page.lpszTitle, abStrip));
+        int nWorst = 0, nInkPixels = 0;
+        for (int y = 0; y < TITLE_STRIP_HEIGHT; ++y)
+            for (int x = 0; x < TITLE_STRIP_WIDTH; ++x) {
+                const uint32_t nRow = 510 - 1 - (10 * page.nStrip + y); // bottom-up rows
+                const uint8_t* lpColour = &titles[54 + 4 * titles[1078 + 140 * nRow + x]];
+                for (int c = 0; c < 3; ++c) {
+                    int d = std::abs(lpColour[c] - abStrip[4 * (y * TITLE_STRIP_WIDTH + x) + c]);
+                    nWorst = std::max(nWorst, d);
+                }
+                nInkPixels += lpColour[1] < 128;
+            }
+        EXPECT_GT(nInkPixels, 10);
+        EXPECT_LE(nWorst, 12); // of 255
+    }
 }
 
 } // namespace

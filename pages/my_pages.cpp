@@ -1,0 +1,202 @@
+// The parent's pages' index: its text form, the page file names and the title rules.
+#include "pages/my_pages.h"
+
+#include <cstdio>
+
+namespace {
+
+const char szIndexHeader[] = "Tintwell 3 pages 1";
+
+int IsTitleChar(char ch) {
+    return (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == ' ';
+}
+
+// Splits the text into lines, dropping a carriage return before each line feed.
+std::vector<std::string> Lines(const std::string& strText) {
+    std::vector<std::string> lines;
+    size_t nStart = 0;
+    while (nStart < strText.size()) {
+        size_t nEnd = strText.find('\n', nStart);
+        if (nEnd == std::string::npos)
+            nEnd = strText.size();
+        std::string strLine = strText.substr(nStart, nEnd - nStart);
+        if (!strLine.empty() && strLine.back() == '\r')
+            strLine.pop_back();
+        lines.push_back(strLine);
+        nStart = nEnd + 1;
+    }
+    return lines;
+}
+
+// "next N" with N a plain decimal number; TRUE with N.
+int ParseNextLine(const std::string& strLine, unsigned* lpnNext) {
+    if (strLine.compare(0, 5, "next ") != 0 || strLine.size() == 5 || strLine.size() > 10)
+        return false;
+    unsigned n = 0;
+    for (size_t i = 5; i < strLine.size(); i++) {
+        if (strLine[i] < '0' || strLine[i] > '9')
+            return false;
+        n = n * 10 + (strLine[i] - '0');
+    }
+    *lpnNext = n;
+    return true;
+}
+
+} // namespace
+
+std::string MyPageFileName(unsigned nNumber) {
+    char szName[16];
+    snprintf(szName, sizeof(szName), "P%04u.TW3", nNumber % 10000);
+    return szName;
+}
+
+int ParseMyPageFileName(const std::string& strName, unsigned* lpnNumber) {
+    if (strName.size() != 9 || (strName[0] != 'P' && strName[0] != 'p'))
+        return false;
+    unsigned n = 0;
+    for (size_t i = 1; i < 5; i++) {
+        if (strName[i] < '0' || strName[i] > '9')
+            return false;
+        n = n * 10 + (strName[i] - '0');
+    }
+    std::string strExt = strName.substr(5);
+    for (char& ch : strExt)
+        ch = (char)(ch >= 'a' && ch <= 'z' ? ch - 'a' + 'A' : ch);
+    if (strExt != ".TW3" || n == 0)
+        return false;
+    *lpnNumber = n;
+    return true;
+}
+
+std::string MyPagePath(const std::string& strFile) {
+    return std::string(MY_PAGES_FOLDER) + "\\" + strFile;
+}
+
+std::string TidyTitle(const std::string& strTitle) {
+    std::string strTidy;
+    for (char ch : strTitle) {
+        if (ch == ' ' && (strTidy.empty() || strTidy.back() == ' '))
+            continue;
+        strTidy += ch;
+    }
+    if (!strTidy.empty() && strTidy.back() == ' ')
+        strTidy.pop_back();
+    return strTidy;
+}
+
+TitleResult CheckTitleLetters(const std::string& strTitle) {
+    std::string strTidy = TidyTitle(strTitle);
+    if (strTidy.empty())
+        return TITLE_EMPTY;
+    if (strTidy.size() > MY_TITLE_MAX_BYTES)
+        return TITLE_TOO_WIDE;
+    for (char ch : strTidy)
+        if (!IsTitleChar(ch))
+            return TITLE_BAD_LETTER;
+    return TITLE_OK;
+}
+
+std::string TitleFromFileName(const std::string& strPath, size_t nMaxChars) {
+    size_t nSlash = strPath.find_last_of("\\/:");
+    std::string strName = nSlash == std::string::npos ? strPath : strPath.substr(nSlash + 1);
+    size_t nDot = strName.find_last_of('.');
+    if (nDot != std::string::npos && nDot > 0)
+        strName.resize(nDot);
+    std::string strTitle;
+    for (char ch : strName) {
+        if (ch >= 'a' && ch <= 'z')
+            ch = (char)(ch - 'a' + 'A');
+        strTitle += IsTitleChar(ch) ? ch : ' ';
+    }
+    strTitle = TidyTitle(strTitle);
+    if (strTitle.size() > nMaxChars)
+        strTitle = TidyTitle(strTitle.substr(0, nMaxChars));
+    return strTitle;
+}
+
+int ParseMyPagesIndex(const std::string& strText, MyPagesIndex* lpIndex) {
+    MyPagesIndex index;
+    std::vector<std::string> lines = Lines(strText);
+    int bWhole = !lines.empty() && lines[0] == szIndexHeader;
+    unsigned nNext = 1;
+    int bNextSeen = false;
+    for (size_t i = bWhole ? 1 : 0; i < lines.size(); i++) {
+        const std::string& strLine = lines[i];
+        unsigned nNumber = 0;
+        if (strLine.empty())
+            continue;
+        if (!bNextSeen && ParseNextLine(strLine, &nNext)) {
+            bNextSeen = true;
+            continue;
+        }
+        // "P0007.TW3 MY CAT": a page file name, one space, the title.
+        MyPage page = {strLine.substr(0, 9), strLine.size() > 10 ? strLine.substr(10) : ""};
+        int bNamed = ParseMyPageFileName(page.strFile, &nNumber);
+        if (bNamed && nNumber >= index.nNext)
+            index.nNext = nNumber + 1; // even a line dropped below keeps its number used
+        int bTaken = bNamed && strLine.size() > 10 && strLine[9] == ' ' &&
+                     CheckTitleLetters(page.strTitle) == TITLE_OK &&
+                     TidyTitle(page.strTitle) == page.strTitle;
+        for (const MyPage& other : index.pages) {
+            unsigned nOther = 0;
+            if (bTaken && ParseMyPageFileName(other.strFile, &nOther) && nOther == nNumber)
+                bTaken = false;
+        }
+        if (bTaken && index.pages.size() < MY_PAGES_MAX) {
+            index.pages.push_back(page);
+        } else {
+            bWhole = false;
+        }
+    }
+    if (!bNextSeen)
+        bWhole = false;
+    // Damage never brings a used number back: past every name, and past what the file said.
+    if (bNextSeen && nNext > index.nNext)
+        index.nNext = nNext;
+    *lpIndex = index;
+    return bWhole;
+}
+
+std::string SerializeMyPagesIndex(const MyPagesIndex& index) {
+    std::string strText = std::string(szIndexHeader) + "\r\n";
+    strText += "next " + std::to_string(index.nNext) + "\r\n";
+    for (const MyPage& page : index.pages)
+        strText += page.strFile + " " + page.strTitle + "\r\n";
+    return strText;
+}
+
+std::string TitleResultText(TitleResult nTitle) {
+    switch (nTitle) {
+    case TITLE_OK:
+        return "";
+    case TITLE_EMPTY:
+        return "The page needs a title: a word or two in capital letters.";
+    case TITLE_BAD_LETTER:
+        return "A title may have capital letters A to Z, digits and spaces only.";
+    case TITLE_TOO_WIDE:
+        break;
+    }
+    return "The title is too long for the title plate below the page; try a shorter one.";
+}
+
+std::string MyPagesResultText(MyPagesResult nResult, TitleResult nTitle) {
+    switch (nResult) {
+    case MYPAGES_OK:
+        return "";
+    case MYPAGES_FULL:
+        return "The book already has " + std::to_string(MY_PAGES_MAX) +
+               " pages of your own, as many as it takes; remove one to add another.";
+    case MYPAGES_BAD_TITLE:
+        return TitleResultText(nTitle);
+    case MYPAGES_NOT_FOUND:
+        return "That page is no longer in the book.";
+    case MYPAGES_CANNOT_MOVE:
+        return "That page cannot move further that way.";
+    case MYPAGES_BUSY:
+        return "Another program is changing the book's pages; try again in a moment.";
+    case MYPAGES_WRITE_FAILED:
+        break;
+    }
+    return "The book's pages could not be written (the disk may be full or locked); nothing "
+           "was changed.";
+}
