@@ -138,6 +138,7 @@ TEST_F(PagemakerTest, MakesPagesTheBookReadsFromEveryKindOfPicture) {
         {"bat.bmp bat-bmp.TW3", "bat-bmp.TW3", 95},
         {"big.bmp big.TW3", "big.TW3", 90},
         {strUnixDir + "/cat.png " + strUnixDir + "/cat.TW3", WinePath(strUnixDir + "/cat.TW3"), 95},
+        {"/add bat.png /title \"MY BAT\"", "MyPages\\P0001.TW3", 95}, // into the book here
     };
     for (const auto& r : runs) {
         Ran run = RunPagemaker(r.strArgs);
@@ -181,6 +182,9 @@ TEST_F(PagemakerTest, RefusesWhatGivesNoPageAndKeepsEveryFile) {
         {"bat.png LETTER.TW3", PAGEMAKER_EXIT_WRITE, "not a colouring page"},
         {"bat.png bat.bmp", PAGEMAKER_EXIT_USAGE, "must end in .TW3"},
         {"bat.png", PAGEMAKER_EXIT_USAGE, "Usage"},
+        {"/add bat.png /title Bat", PAGEMAKER_EXIT_USAGE, "capital letters A to Z"},
+        {"/add bat.png /title \"THE BAT THAT FLEW AROUND\"", PAGEMAKER_EXIT_USAGE, "too long"},
+        {"/add letter.png", PAGEMAKER_EXIT_PICTURE, "not a picture"},
     };
     for (const auto& r : runs) {
         Ran run = RunPagemaker(r.lpszArgs);
