@@ -2,6 +2,9 @@
 # the 64-bit one (Debian's Wine runs it without the 32-bit libraries).
 set(TW_VERSION 4.21) # as the About box says
 
+# The words of the installer and the menu entries in every language.
+file(GLOB TW_INSTALL_WORDS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/lang/*/install.txt)
+
 # The installer ships for 32-bit Windows. The 64-bit build makes the same installer of its own
 # program for 64-bit Windows, not shipped: its tests run where Wine has no 32-bit side.
 find_program(TW_MAKENSIS makensis)
@@ -11,7 +14,6 @@ else()
     set(TW_NSI ${CMAKE_SOURCE_DIR}/tools/installer/tintwell3.nsi)
     # The installer's words in every language, from resources/lang/*/install.txt.
     set(TW_NSI_WORDS ${CMAKE_CURRENT_BINARY_DIR}/installer-words.nsh)
-    file(GLOB TW_INSTALL_WORDS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/lang/*/install.txt)
     add_custom_command(OUTPUT ${TW_NSI_WORDS}
         COMMAND bash ${CMAKE_SOURCE_DIR}/tools/installer/words.sh nsis
                 ${CMAKE_SOURCE_DIR}/resources/lang ${TW_NSI_WORDS}
@@ -47,7 +49,8 @@ if(NOT TW_DIST_NAME STREQUAL "win32")
     add_custom_command(OUTPUT ${TW_DEB}
         COMMAND bash ${CMAKE_SOURCE_DIR}/tools/debian/build-deb.sh ${TW_DIST_DIR} ${TW_ASSETS_DIR}
                 ${TW_VERSION} ${TW_DEB}
-        DEPENDS ${TW_DEB_SOURCES} tintwell3 dist ${TW_ASSETS_DIR}/tintwell3-256.png
+        DEPENDS ${TW_DEB_SOURCES} ${TW_INSTALL_WORDS} ${CMAKE_SOURCE_DIR}/tools/installer/words.sh
+                tintwell3 pagemaker_dist dist ${TW_ASSETS_DIR}/tintwell3-256.png
                 ${TW_DEB_MAINTAINER} deb_maintainer
         VERBATIM)
     add_custom_target(deb ALL DEPENDS ${TW_DEB})

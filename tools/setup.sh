@@ -20,7 +20,7 @@ play_packages="cmake ninja-build make g++ pkg-config
 test_packages="$play_packages clang libclang-rt-14-dev libbenchmark-dev
   fluidsynth fluid-soundfont-gm sox pulseaudio pulseaudio-utils
   cups cups-client cups-bsd printer-driver-cups-pdf ghostscript poppler-utils
-  nsis lintian openbox x11-xserver-utils xdotool"
+  nsis lintian desktop-file-utils openbox x11-xserver-utils xdotool"
 
 case $what in
 play) wanted=$play_packages ;;

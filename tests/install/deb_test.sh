@@ -1,10 +1,13 @@
 #!/bin/bash
-# The Debian package end to end, as a parent would use it: installed with dpkg, started with
-# `tintwell3` under a window manager on a 1024 x 768 display that cannot switch modes, a page
-# coloured, kept over a restart, and still there after the package is removed.
+# The Debian package end to end, as a parent would use it: installed with dpkg, its menu entries
+# read in other languages, started with `tintwell3` under a window manager on a 1024 x 768
+# display that cannot switch modes, a page coloured, kept over a restart in another language,
+# a page made with `tintwell3 --pages` in the book's folder, and the colouring still there after
+# the package is removed.
 # Usage: deb_test.sh <package.deb> <twcolour.exe>.  Needs root: it installs the package.
 set -uo pipefail
 deb=$1 colour=$2
+root=$(cd "$(dirname "$0")/../.." && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 [ "$(id -u)" -eq 0 ] || fail "installing the package needs root"
 [ -f "$deb" ] || fail "no package at $deb"
@@ -35,9 +38,36 @@ signed=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/tintwell3/chan
 
 echo "== install"
 dpkg -i "$deb" || apt-get -f install -y -q || fail "the package does not install"
-for f in /usr/bin/tintwell3 /usr/lib/tintwell3/tintwell3.exe /usr/lib/tintwell3/BAT.TW3 \
-    /usr/share/applications/tintwell3.desktop /usr/share/icons/hicolor/256x256/apps/tintwell3.png; do
+apps=/usr/share/applications
+for f in /usr/bin/tintwell3 /usr/lib/tintwell3/tintwell3.exe /usr/lib/tintwell3/pagemaker.exe \
+    /usr/lib/tintwell3/BAT.TW3 $apps/tintwell3.desktop $apps/tintwell3-pages.desktop \
+    /usr/share/icons/hicolor/256x256/apps/tintwell3.png; do
     [ -e "$f" ] || fail "$f is not installed"
+done
+
+echo "== the menu entries in other languages"
+desktop-file-validate --no-hints $apps/tintwell3.desktop $apps/tintwell3-pages.desktop ||
+    fail "a menu entry is not valid"
+# Read as the menus read them: GLib's desktop-entry reader, in the session's language.
+gcc -o "$work/entry" -x c - $(pkg-config --cflags --libs glib-2.0) <<'C' || fail "no entry reader"
+#include <glib.h>
+int main(int argc, char** argv) {
+    GKeyFile* lpFile = g_key_file_new();
+    char* lpszText = NULL;
+    if (argc == 3 && g_key_file_load_from_file(lpFile, argv[1], G_KEY_FILE_NONE, NULL))
+        lpszText = g_key_file_get_locale_string(lpFile, "Desktop Entry", argv[2], NULL, NULL);
+    return lpszText ? puts(lpszText), 0 : 1;
+}
+C
+for session in C:en de_DE:de pt_BR:pt-BR ru_RU:ru; do
+    tag=${session#*:} lang=${session%:*}.UTF-8
+    for check in tintwell3-pages:Name:desktop.maker.name tintwell3:GenericName:desktop.book.genericname; do
+        IFS=: read -r entry key words <<<"$check"
+        want=$(sed -n "s/^$words = //p" "$root/resources/lang/$tag/install.txt")
+        got=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=$lang "$work/entry" $apps/$entry.desktop $key)
+        [ -n "$want" ] && [ "$got" = "$want" ] ||
+            fail "$entry's $key with LANG=$lang is \"$got\", not \"$want\""
+    done
 done
 
 # A user with an empty home, a display of 1024 x 768 and a window manager.
@@ -81,10 +111,23 @@ cmp -s /usr/lib/tintwell3/KIWI.TW3 "$data/KIWI.TW3" || fail "the other pages wer
 cp "$data/BAT.TW3" "$work/first.TW3"
 [ -e "$HOME/.local/share/applications/wine" ] && fail "Wine added menu entries to the user's desktop"
 
-echo "== restart"
-run_book "$work/first.TW3"
+echo "== restart, in Russian"
+TINTWELL3_LANGUAGE=ru run_book "$work/first.TW3"
 cmp -s "$data/BAT.TW3" "$work/first.TW3" && fail "the second colouring was not kept"
 cp "$data/BAT.TW3" "$work/second.TW3"
+[ "$(tr -d '\r' <"$data/LANGUAGE.TXT")" = ru ] || fail "the book was not told the language"
+
+echo "== a page made with tintwell3 --pages"
+# A drawing of our own, named relative to where the parent is; the page goes to the book's
+# folder, made in the book's Wine prefix, and the book follows LANG again.
+convert -size 600x400 xc:white -fill none -stroke black -strokewidth 5 \
+    -draw "circle 300,200 300,60" -draw "rectangle 60,60 220,180" "$work/drawing.png" ||
+    fail "no drawing"
+(cd "$work" && tintwell3 --pages drawing.png CIRCLE.TW3) >"$out/pages.log" 2>&1 ||
+    fail "tintwell3 --pages: $(cat "$out/pages.log")"
+[ -s "$data/CIRCLE.TW3" ] || fail "the page did not reach $data"
+[ -e "$HOME/.wine" ] && fail "the Page Maker made a Wine prefix of its own"
+[ -e "$data/LANGUAGE.TXT" ] && fail "without TINTWELL3_LANGUAGE the language is still chosen"
 
 echo "== remove"
 dpkg -r tintwell3 || fail "the package does not remove"

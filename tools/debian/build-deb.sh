@@ -23,11 +23,16 @@ lib=$stage/usr/lib/tintwell3
 install -d "$lib" "$stage/usr/bin" "$stage/usr/share/applications" "$stage/DEBIAN" \
     "$stage/usr/share/doc/tintwell3" "$stage/usr/share/man/man6"
 # Wine reads the .exe; it needs no execute bit.
-for f in tintwell3.exe BAT.TW3 BUSHBABY.TW3 KIWI.TW3 SNAIL.TW3 WALRUS.TW3 twell3.mid; do
+for f in tintwell3.exe pagemaker.exe BAT.TW3 BUSHBABY.TW3 KIWI.TW3 SNAIL.TW3 WALRUS.TW3 twell3.mid; do
     install -m 0644 "$src/$f" "$lib/$f"
 done
 install -m 0755 "$here/tintwell3.sh" "$stage/usr/bin/tintwell3"
-install -m 0644 "$here/tintwell3.desktop" "$stage/usr/share/applications/tintwell3.desktop"
+# The book's and the Page Maker's menu entries, with their words in every language.
+for entry in tintwell3 tintwell3-pages; do
+    bash "$here/../installer/words.sh" desktop "$here/../../resources/lang" "$here/$entry.desktop" \
+        "$stage/usr/share/applications/$entry.desktop"
+    chmod 0644 "$stage/usr/share/applications/$entry.desktop"
+done
 for n in 16 32 48 64 128 256; do
     install -d "$stage/usr/share/icons/hicolor/${n}x${n}/apps"
     install -m 0644 "$assets/tintwell3-$n.png" "$stage/usr/share/icons/hicolor/${n}x${n}/apps/tintwell3.png"
