@@ -117,15 +117,16 @@ cmp -s "$data/BAT.TW3" "$work/first.TW3" && fail "the second colouring was not k
 cp "$data/BAT.TW3" "$work/second.TW3"
 [ "$(tr -d '\r' <"$data/LANGUAGE.TXT")" = ru ] || fail "the book was not told the language"
 
-echo "== a page made with tintwell3 --pages"
-# A drawing of our own, named relative to where the parent is; the page goes to the book's
-# folder, made in the book's Wine prefix, and the book follows LANG again.
+echo "== a page added with tintwell3 --pages"
+# A drawing of our own, named relative to where the parent is; the page goes into the book's
+# folder, added in the book's Wine prefix, and the book follows LANG again.
 convert -size 600x400 xc:white -fill none -stroke black -strokewidth 5 \
     -draw "circle 300,200 300,60" -draw "rectangle 60,60 220,180" "$work/drawing.png" ||
     fail "no drawing"
-(cd "$work" && tintwell3 --pages drawing.png CIRCLE.TW3) >"$out/pages.log" 2>&1 ||
+(cd "$work" && tintwell3 --pages /add drawing.png /title CIRCLE) >"$out/pages.log" 2>&1 ||
     fail "tintwell3 --pages: $(cat "$out/pages.log")"
-[ -s "$data/CIRCLE.TW3" ] || fail "the page did not reach $data"
+page=$(sed -n 's/^\(P[0-9]*\.TW3\) CIRCLE\r$/\1/p' "$data/MyPages/PAGES.TXT" 2>/dev/null)
+[ -n "$page" ] && [ -s "$data/MyPages/$page" ] || fail "the page did not reach the book in $data"
 [ -e "$HOME/.wine" ] && fail "the Page Maker made a Wine prefix of its own"
 [ -e "$data/LANGUAGE.TXT" ] && fail "without TINTWELL3_LANGUAGE the language is still chosen"
 

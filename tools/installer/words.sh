@@ -10,11 +10,12 @@ mode=$1 langs=$2
 table="en:English:en de:German:de fr:French:fr es:SpanishInternational:es it:Italian:it
 pt-BR:PortugueseBR:pt_BR nl:Dutch:nl pl:Polish:pl sv:Swedish:sv ru:Russian:ru"
 
-# Prints "key<TAB>text" for each line of a words file, the text as written (\n kept).
+# Prints "key<TAB>text" for each line of a words file, the text as written (\n kept), the mark
+# of a word the languages share (*key) dropped.
 words() {
     [ -f "$1" ] || { echo "words.sh: $1 is missing" >&2; return 1; }
     sed -e 's/\r$//' -e '/^[[:space:]]*#/d' -e '/^[[:space:]]*$/d' "$1" |
-        sed -n 's/^[[:space:]]*\([^[:space:]=]*\)[[:space:]]*=[[:space:]]*\(.*[^[:space:]]\)[[:space:]]*$/\1\t\2/p'
+        sed -n 's/^[[:space:]]*\*\{0,1\}\([^[:space:]=]*\)[[:space:]]*=[[:space:]]*\(.*[^[:space:]]\)[[:space:]]*$/\1\t\2/p'
 }
 
 # The text of a key in a language; fails, naming both, when it has none.
