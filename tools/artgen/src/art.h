@@ -2,9 +2,11 @@
 #pragma once
 #include "canvas.h"
 #include "encode.h"
+#include "lang_words.h"
 #include "pages/palette.h"
 #include <map>
 #include <string>
+#include <vector>
 
 using FileSet = std::map<std::string, Bytes>;
 
@@ -49,11 +51,14 @@ const int TITLE_X = 330, TITLE_Y = 561, TITLE_W = 140, TITLE_H = 10;
 Picture DrawFrameScreen();     // 800 x 600 frame, page area left white
 Picture DrawIntroScreenBack(); // 800 x 600 dotted background with the panel's shadow
 Picture DrawDotTile(bool bShadow);
-Picture DrawIntroPanel();                       // IntroBackGrd
-Picture DrawIntroTitle();                       // IntroScr
-Picture DrawAboutFrame(const Picture& panel);   // AboutTextFrame, drawn over the panel
-Picture DrawPrintOptions(const Picture& about); // PrintOptions, drawn over the about frame
-Picture DrawTitles(Rgb background);
+Picture DrawIntroPanel();                     // IntroBackGrd
+Picture DrawIntroTitle();                     // IntroScr
+Picture DrawAboutFrame(const Picture& panel); // AboutTextFrame, drawn over the panel
+// PrintOptions, drawn over the about frame, in the words' language.
+Picture DrawPrintOptions(const Picture& about, const Words& words);
+// The 51 animal names of a language, in the strips' order.
+std::vector<std::string> AnimalNames(const Words& words);
+Picture DrawTitles(Rgb background, const std::vector<std::string>& names);
 // One letter of the titles, left end of its baseline at (x, yBaseline), and the width of a text
 // in those letters without the space between them.
 void DrawTitleLetter(cairo_t* cr, double x, double yBaseline, const std::string& strLetter,
@@ -64,9 +69,18 @@ void AddTitleLetters(FileSet& files, Rgb paper);
 
 void AddFrameArt(FileSet& files);
 void AddButtonArt(FileSet& files, const Picture& frame, const Picture& panel);
+void AddWordedButtons(FileSet& files, const Picture& frame, const Picture& panel,
+                      const Words& words);
 void AddDialogArt(FileSet& files);
 void AddIconArt(FileSet& files);
 void AddPages(FileSet& files);
 
-// Everything that the program's resources and data folder take from this tool.
+// Everything that the program's resources and data folder take from this tool, in English.
 FileSet MakeAllArt();
+// The pictures that carry words, drawn in the words' language. Throws CLabelError naming the
+// picture and the word when a word is missing or does not fit its place.
+FileSet MakeWordedArt(const Words& words);
+// The worded pictures of every other language as lang/<tag>/<name>.bmp, and lang/lang_art.rc
+// that lists them under their languages with the English resource names. Throws CLabelError
+// naming the language, the picture and the word.
+FileSet MakeLanguageArt();

@@ -47,8 +47,12 @@ Picture TwoLooks(const Picture& normal, const Picture& selected) {
 
 void AddPair(FileSet& files, const char* lpszUp, const char* lpszDown, const Picture& under,
              Rgb face, const Painter& paint) {
-    files[std::string(lpszUp) + ".bmp"] = EncodeBmp8(DrawButton(under, false, face, paint));
-    files[std::string(lpszDown) + ".bmp"] = EncodeBmp8(DrawButton(under, true, face, paint));
+    try {
+        files[std::string(lpszUp) + ".bmp"] = EncodeBmp8(DrawButton(under, false, face, paint));
+        files[std::string(lpszDown) + ".bmp"] = EncodeBmp8(DrawButton(under, true, face, paint));
+    } catch (const CLabelError& e) {
+        throw CLabelError(std::string(lpszUp) + ": " + e.what());
+    }
 }
 
 // A palette-page button: a smiling sun in the colours of its palette page.
@@ -140,17 +144,18 @@ Picture DrawSwatch(const Picture& under, Rgb colour, bool bSelected) {
 
 void AddButtonArt(FileSet& files, const Picture& frame, const Picture& panel) {
     const Painter ToolPictures[6] = {
-        [](cairo_t* cr) { IconQuit(cr, 96, 45); },
+        nullptr,
         [](cairo_t* cr) { IconPrint(cr, 79, 45); },
         [](cairo_t* cr) { IconClear(cr, 79, 45); },
-        [](cairo_t* cr) { IconInfo(cr, 96, 45); },
+        nullptr,
         [](cairo_t* cr) { IconArrow(cr, 53, 45, false); },
         [](cairo_t* cr) { IconArrow(cr, 53, 45, true); },
     };
     for (int i = 0; i < 6; ++i) {
         const ButtonPlace& bp = ToolPlaces[i];
-        AddPair(files, bp.lpszUp, bp.lpszDown, frame.Crop(bp.x, bp.y, bp.cx, bp.cy), Theme::Cream,
-                ToolPictures[i]);
+        if (ToolPictures[i])
+            AddPair(files, bp.lpszUp, bp.lpszDown, frame.Crop(bp.x, bp.y, bp.cx, bp.cy),
+                    Theme::Cream, ToolPictures[i]);
     }
     for (int p = 0; p < 8; ++p) {
         Picture under = frame.Crop(PalettePageX[p], 12, 45, 45);
@@ -168,13 +173,28 @@ void AddButtonArt(FileSet& files, const Picture& frame, const Picture& panel) {
         files[szName] =
             EncodeBmp8(TwoLooks(DrawSwatch(under, colour, false), DrawSwatch(under, colour, true)));
     }
+    (void)panel;
+}
+
+void AddWordedButtons(FileSet& files, const Picture& frame, const Picture& panel,
+                      const Words& words) {
+    auto Under = [&frame](const ButtonPlace& bp) { return frame.Crop(bp.x, bp.y, bp.cx, bp.cy); };
+    const ButtonPlace &quit = ToolPlaces[0], &info = ToolPlaces[3];
+    const std::string sQuit = WordFor(words, "button.quit"), sInfo = WordFor(words, "button.info");
+    const std::string sOk = WordFor(words, "button.ok"), sDone = WordFor(words, "button.done");
+    const std::string sAbout = WordFor(words, "button.about");
+    const std::string sPrintOpt = WordFor(words, "button.printopt");
+    AddPair(files, quit.lpszUp, quit.lpszDown, Under(quit), Theme::Cream,
+            [&](cairo_t* cr) { IconQuit(cr, quit.cx, quit.cy, sQuit); });
+    AddPair(files, info.lpszUp, info.lpszDown, Under(info), Theme::Cream,
+            [&](cairo_t* cr) { IconInfo(cr, info.cx, info.cy, sInfo); });
     // The OK button sits on the intro panel, and at the same place in every dialog.
     AddPair(files, "OKButtonUp", "OKButtonDown", panel.Crop(128, 300, 96, 46), Theme::Cream,
-            [](cairo_t* cr) { IconOk(cr, 96, 46); });
+            [&](cairo_t* cr) { IconOk(cr, 96, 46, sOk); });
     AddPair(files, "DoneBtnUp", "DoneBtnDown", panel.Crop(78, 248, 208, 46), Theme::Cream,
-            [](cairo_t* cr) { IconWide(cr, 208, 46, ICON_DONE, "Done"); });
+            [&](cairo_t* cr) { IconWide(cr, 208, 46, ICON_DONE, sDone); });
     AddPair(files, "AboutUp", "AboutDown", panel.Crop(78, 70, 208, 46), Theme::Cream,
-            [](cairo_t* cr) { IconWide(cr, 208, 46, ICON_ABOUT, "About"); });
+            [&](cairo_t* cr) { IconWide(cr, 208, 46, ICON_ABOUT, sAbout); });
     AddPair(files, "PrintOptUp", "PrintOptDown", panel.Crop(78, 136, 208, 46), Theme::Cream,
-            [](cairo_t* cr) { IconWide(cr, 208, 46, ICON_PRINTOPT, "Printing Options"); });
+            [&](cairo_t* cr) { IconWide(cr, 208, 46, ICON_PRINTOPT, sPrintOpt); });
 }

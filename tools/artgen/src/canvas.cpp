@@ -159,6 +159,16 @@ double TextWidth(cairo_t* cr, FontKind font, double size, const std::string& tex
     return ext.x_advance;
 }
 
+double FitTextSize(cairo_t* cr, FontKind font, double dSize, double dStep, double dMin,
+                   double dWidth, const std::string& text) {
+    while (TextWidth(cr, font, dSize, text) > dWidth) {
+        if (dSize - dStep < dMin - 1e-9)
+            throw CLabelError("\"" + text + "\" does not fit");
+        dSize -= dStep;
+    }
+    return dSize;
+}
+
 void Caption(cairo_t* cr, FontKind font, double size, double cx, double baseline,
              const std::string& text, Rgb fill, Rgb line, double width) {
     double w = TextWidth(cr, font, size, text);

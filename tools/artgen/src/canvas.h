@@ -2,6 +2,7 @@
 #pragma once
 #include <cairo.h>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,15 @@ enum FontKind { FONT_LABEL, FONT_TITLE };
 void TextPath(cairo_t* cr, FontKind font, double size, double x, double y, const std::string& text);
 // Width of the text at that size.
 double TextWidth(cairo_t* cr, FontKind font, double size, const std::string& text);
+// A picture that cannot be drawn in a language: a word is missing or does not fit.
+class CLabelError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+// The first of dSize, dSize - dStep, ... at which text is at most dWidth wide; throws
+// CLabelError when it is still wider at dMin.
+double FitTextSize(cairo_t* cr, FontKind font, double dSize, double dStep, double dMin,
+                   double dWidth, const std::string& text);
 // Centred text with a dark outline, the way every caption of the program is lettered.
 void Caption(cairo_t* cr, FontKind font, double size, double cx, double baseline,
              const std::string& text, Rgb fill, Rgb line, double width);

@@ -1,6 +1,7 @@
 // The small pictures on the buttons. Each is drawn in a box of its own size s around (x, y).
 #include "icons.h"
 #include "art.h"
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -16,6 +17,19 @@ void Line(cairo_t* cr, double w) {
 void Word(cairo_t* cr, double cx, double baseline, const std::string& text, double size) {
     Caption(cr, FONT_LABEL, size, cx, baseline, text, Theme::Ink, Theme::Ink, 0);
 }
+
+// A word beside a tool button's picture: at its own place and size when it fits between the
+// picture's right end x0 and the face's inner edge x1, else smaller and moved to stay inside.
+void WordBeside(cairo_t* cr, double cx, double baseline, double x0, double x1,
+                const std::string& text, double dSize) {
+    double d = FitTextSize(cr, FONT_LABEL, dSize, 0.5, 12, x1 - x0, text);
+    double w = TextWidth(cr, FONT_LABEL, d, text);
+    cx = std::max(x0 + w / 2, std::min(cx, x1 - w / 2));
+    Word(cr, cx, baseline - (dSize - d) * 0.36, text, d);
+}
+
+// Below this size a wide button's words are set on two lines, where they can be bigger.
+const double WIDE_TWO_LINES = 15;
 
 } // namespace
 
@@ -88,10 +102,9 @@ void PictureCheck(cairo_t* cr, double cx, double cy, double s) {
     cairo_stroke(cr);
 }
 
-void IconQuit(cairo_t* cr, double w, double h) {
+void IconQuit(cairo_t* cr, double w, double h, const std::string& text) {
     PictureDoor(cr, 9, 6, 30);
-    Word(cr, w * 0.66, h * 0.64, "Quit", 19);
-    (void)h;
+    WordBeside(cr, w * 0.66, h * 0.64, 40, w - 7, text, 19);
 }
 
 void IconPrint(cairo_t* cr, double w, double h) {
@@ -116,11 +129,11 @@ void IconClear(cairo_t* cr, double w, double h) {
     FillStroke(cr, Theme::Sun, Theme::Ink, 1.3);
 }
 
-void IconInfo(cairo_t* cr, double w, double h) {
+void IconInfo(cairo_t* cr, double w, double h, const std::string& text) {
     cairo_arc(cr, 23, h / 2 - 1, 14, 0, 2 * M_PI);
     FillStroke(cr, Theme::Blue, Theme::Ink, 2.5);
     Caption(cr, FONT_LABEL, 22, 23, h / 2 + 7, "i", Theme::White, Theme::Ink, 0);
-    Word(cr, w * 0.66, h * 0.64, "Info", 19);
+    WordBeside(cr, w * 0.66, h * 0.64, 40, w - 7, text, 19);
 }
 
 void IconArrow(cairo_t* cr, double w, double h, bool bForward) {
@@ -140,10 +153,9 @@ void IconArrow(cairo_t* cr, double w, double h, bool bForward) {
     FillStroke(cr, Theme::Green, Theme::Ink, 2.5);
 }
 
-void IconOk(cairo_t* cr, double w, double h) {
+void IconOk(cairo_t* cr, double w, double h, const std::string& text) {
     PictureCheck(cr, 26, h / 2 - 1, 24);
-    Word(cr, 60, h / 2 + 7, "OK", 21);
-    (void)w;
+    WordBeside(cr, 60, h / 2 + 7, 42, w - 7, text, 21);
 }
 
 void IconWide(cairo_t* cr, double w, double h, WideIcon kind, const std::string& text) {
@@ -160,9 +172,32 @@ void IconWide(cairo_t* cr, double w, double h, WideIcon kind, const std::string&
         PicturePrinter(cr, 14, cy - 16, 32);
         break;
     }
-    double dSize = 20;
-    while (TextWidth(cr, FONT_LABEL, dSize, text) > w - 70 && dSize > 10)
-        dSize -= 0.5;
-    Word(cr, 55 + (w - 62) / 2, cy + dSize * 0.36, text, dSize);
+    const double cx = 55 + (w - 62) / 2;
+    double dSize = 0;
+    try {
+        dSize = FitTextSize(cr, FONT_LABEL, 20, 0.5, 10, w - 70, text);
+    } catch (const CLabelError&) {
+        if (text.find(' ') == std::string::npos)
+            throw;
+    }
+    // Words that would come out small on one line go on two, split at the middlemost space.
+    size_t nSplit = std::string::npos;
+    for (size_t i = text.find(' '); i != std::string::npos; i = text.find(' ', i + 1))
+        if (nSplit == std::string::npos ||
+            std::abs(double(i) - text.size() / 2.0) < std::abs(double(nSplit) - text.size() / 2.0))
+            nSplit = i;
+    if (dSize < WIDE_TWO_LINES && nSplit != std::string::npos) {
+        const std::string sTop = text.substr(0, nSplit), sBottom = text.substr(nSplit + 1);
+        double d2 = std::min(FitTextSize(cr, FONT_LABEL, 17, 0.5, 10, w - 70, sTop),
+                             FitTextSize(cr, FONT_LABEL, 17, 0.5, 10, w - 70, sBottom));
+        if (d2 > dSize) {
+            Word(cr, cx, cy + d2 * 0.36 - d2 * 0.55, sTop, d2);
+            Word(cr, cx, cy + d2 * 0.36 + d2 * 0.55, sBottom, d2);
+            return;
+        }
+    }
+    if (dSize == 0)
+        throw CLabelError("\"" + text + "\" does not fit");
+    Word(cr, cx, cy + dSize * 0.36, text, dSize);
     (void)Line;
 }

@@ -3,12 +3,13 @@
 #include <cairo.h>
 #include <string>
 
-void IconQuit(cairo_t* cr, double w, double h);
+// The worded buttons take their word; one that does not fit throws CLabelError.
+void IconQuit(cairo_t* cr, double w, double h, const std::string& text);
 void IconPrint(cairo_t* cr, double w, double h);
 void IconClear(cairo_t* cr, double w, double h);
-void IconInfo(cairo_t* cr, double w, double h);
+void IconInfo(cairo_t* cr, double w, double h, const std::string& text);
 void IconArrow(cairo_t* cr, double w, double h, bool bForward);
-void IconOk(cairo_t* cr, double w, double h);
+void IconOk(cairo_t* cr, double w, double h, const std::string& text);
 
 enum WideIcon { ICON_DONE, ICON_ABOUT, ICON_PRINTOPT };
 // A wide dialog button: a picture at the left and its word beside it.

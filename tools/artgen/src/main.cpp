@@ -3,11 +3,14 @@
 #include "preview.h"
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace {
 
 int WriteFile(const std::string& path, const Bytes& data) {
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f)
         return 0;
@@ -24,7 +27,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string dir = argv[argc - 1];
-    FileSet files = bPreview ? MakePreviews() : MakeAllArt();
+    FileSet files;
+    try {
+        files = bPreview ? MakePreviews() : MakeAllArt();
+        if (!bPreview) {
+            FileSet lang = MakeLanguageArt();
+            files.insert(lang.begin(), lang.end());
+        }
+    } catch (const CLabelError& e) {
+        std::fprintf(stderr, "artgen: %s\n", e.what());
+        return 1;
+    }
     for (auto& f : files)
         if (!WriteFile(dir + "/" + f.first, f.second)) {
             std::fprintf(stderr, "artgen: cannot write %s/%s\n", dir.c_str(), f.first.c_str());

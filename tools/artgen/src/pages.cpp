@@ -14,5 +14,7 @@ FileSet MakeAllArt() {
     AddDialogArt(files);
     AddIconArt(files);
     AddPages(files);
+    FileSet worded = MakeWordedArt(EnglishArtWords());
+    files.insert(worded.begin(), worded.end());
     return files;
 }

@@ -2,6 +2,7 @@
 #include "art.h"
 #include "icons.h"
 #include "scenes.h"
+#include <algorithm>
 #include <cmath>
 
 Picture DrawIntroPanel() {
@@ -106,7 +107,7 @@ Picture DrawAboutFrame(const Picture& panel) {
     return c.Snapshot();
 }
 
-Picture DrawPrintOptions(const Picture& about) {
+Picture DrawPrintOptions(const Picture& about, const Words& words) {
     CCanvas c(about.Crop(36, 62, 248, 133));
     cairo_t* cr = c.Cr();
     RoundRectPath(cr, 4, 12, 240, 117, 10);
@@ -116,17 +117,21 @@ Picture DrawPrintOptions(const Picture& about) {
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     // The title sits on a tab that breaks the top line of the group frame.
-    const std::string sTitle = "Printing Options";
-    double wTitle = TextWidth(cr, FONT_LABEL, 15, sTitle);
+    const std::string sTitle = WordFor(words, "printopt.title");
+    const double dTitle = FitTextSize(cr, FONT_LABEL, 15, 0.5, 11, 212, sTitle);
+    double wTitle = TextWidth(cr, FONT_LABEL, dTitle, sTitle);
     RoundRectPath(cr, 124 - wTitle / 2 - 10, 1, wTitle + 20, 22, 11);
     FillStroke(cr, Theme::Sun, Theme::Ink, 2);
-    Caption(cr, FONT_LABEL, 15, 124, 17, sTitle, Theme::Ink, Theme::Ink, 0);
+    Caption(cr, FONT_LABEL, dTitle, 124, 17 - (15 - dTitle) * 0.35, sTitle, Theme::Ink, Theme::Ink,
+            0);
     // Labels on the rows of the three radio buttons, to the right of their circles.
-    const char* const Labels[3] = {"Default", "Alternate 1 (if Default fails)",
-                                   "Alternate 2 (if all else fails)"};
+    const std::string Labels[3] = {WordFor(words, "printopt.default"),
+                                   WordFor(words, "printopt.alternate1"),
+                                   WordFor(words, "printopt.alternate2")};
+    // One size for the three, the largest at which the longest fits beside its circle.
     double dSize = 13.5;
-    while (TextWidth(cr, FONT_LABEL, dSize, Labels[2]) > 196 && dSize > 9)
-        dSize -= 0.25;
+    for (const std::string& s : Labels)
+        dSize = std::min(dSize, FitTextSize(cr, FONT_LABEL, 13.5, 0.25, 9, 196, s));
     for (int i = 0; i < 3; ++i) {
         cairo_new_path(cr);
         TextPath(cr, FONT_LABEL, dSize, 43, 24 + 34 * i + 12 + dSize * 0.35, Labels[i]);
@@ -144,5 +149,4 @@ void AddDialogArt(FileSet& files) {
     files["IntroBackGrd.bmp"] = EncodeBmp8(panel);
     files["IntroScr.bmp"] = EncodeBmp8(DrawIntroTitle());
     files["AboutTextFrame.bmp"] = EncodeBmp8(about);
-    files["PrintOptions.bmp"] = EncodeBmp8(DrawPrintOptions(about));
 }

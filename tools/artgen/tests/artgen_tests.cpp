@@ -136,3 +136,67 @@ TEST(TitleLetters, SetTheFivesTitlesAsTheirStripsShowThem) {
 }
 
 } // namespace
+
+namespace {
+
+// Every other language has every worded picture at the English one's size, listed in the
+// resource script under its language with the English resource name.
+TEST(WordedArt, EveryLanguageHasEveryWordedPictureListed) {
+    const FileSet worded = MakeWordedArt(EnglishArtWords()), lang = MakeLanguageArt();
+    const std::string sScript(lang.at("lang/lang_art.rc").begin(),
+                              lang.at("lang/lang_art.rc").end());
+    EXPECT_EQ(worded.size(), 14u);
+    for (const ArtLanguage& l : ArtLanguages) {
+        if (std::string(l.lpszTag) == "en")
+            continue;
+        SCOPED_TRACE(l.lpszTag);
+        EXPECT_NE(sScript.find(std::string("LANGUAGE ") + l.lpszLang + ", " + l.lpszSublang),
+                  std::string::npos);
+        for (const auto& [name, en] : worded) {
+            const std::string sFile = std::string("lang/") + l.lpszTag + "/" + name;
+            ASSERT_EQ(lang.count(sFile), 1u) << name;
+            const Bytes& b = lang.at(sFile);
+            EXPECT_EQ(b.size(), en.size()) << name;
+            EXPECT_EQ(U32(b, 18) * 10000 + U32(b, 22), U32(en, 18) * 10000 + U32(en, 22));
+            const std::string sLine = name.substr(0, name.size() - 4) + " BITMAP \"" + sFile + "\"";
+            EXPECT_NE(sScript.find(sLine), std::string::npos) << sLine;
+        }
+        // The pictures in the language's own words, not the English ones.
+        EXPECT_NE(lang.at(std::string("lang/") + l.lpszTag + "/Titles.bmp"),
+                  Art().at("Titles.bmp"));
+    }
+    EXPECT_EQ(sScript.substr(sScript.rfind("LANGUAGE")),
+              "LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US\n");
+}
+
+// A word too long for its button, plate or strip, or a missing one, stops the build with the
+// picture and the word named rather than a clipped or blank picture.
+TEST(WordedArt, AWordThatDoesNotFitOrIsMissingIsRefused) {
+    const struct {
+        const char* lpszKey;
+        const char* lpszWord;
+        const char* lpszPicture;
+    } Cases[] = {
+        {"button.quit", "Beendigungsknopf", "QuitBtn"},
+        {"button.ok", "Einverstanden", "OKButtonUp"},
+        {"button.about", "Malbuchinformationsverzeichnis", "AboutUp"},
+        {"printopt.title", "Einstellungen fuer den Drucker des Hauses", "PrintOptions"},
+        {"printopt.alternate2", "Zweite Moeglichkeit (wenn gar nichts anderes mehr geht)",
+         "PrintOptions"},
+        {"animal.07", "BUSCHBABYBUSCHBABYBUSCHBABYBUSCH", "Titles: title strip 7"},
+        {"button.done", "", "no word for button.done"},
+    };
+    for (const auto& c : Cases) {
+        Words words = EnglishArtWords();
+        words[c.lpszKey] = c.lpszWord;
+        try {
+            MakeWordedArt(words);
+            ADD_FAILURE() << c.lpszKey << " accepted";
+        } catch (const CLabelError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.lpszPicture), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.lpszWord), std::string::npos) << e.what();
+        }
+    }
+}
+
+} // namespace
