@@ -6,18 +6,10 @@
 
 using Words = std::map<std::string, std::string>;
 
-// A language the book speaks: its tag and its rc LANGUAGE statement's two names.
-struct ArtLanguage {
-    const char* lpszTag;
-    const char* lpszLang;
-    const char* lpszSublang;
-};
-extern const ArtLanguage ArtLanguages[10]; // English first
-
-// Reads one words file; 0 with a reason in sError when it cannot be read or a line is not
-// `key = text`.
-int ReadWordsFile(const std::string& sPath, Words& words, std::string& sError);
+// The words of one language's art.txt, checked against the English file as every words file is.
+// Throws CLabelError with the faults when it cannot be read or does not pass.
+Words ReadArtWords(const std::string& sTag);
 // The word for a key; throws CLabelError when the language lacks it.
 const std::string& WordFor(const Words& words, const std::string& sKey);
-// The English words of the pictures, read from the words folder this tool was built with.
+// The English words of the pictures.
 const Words& EnglishArtWords();

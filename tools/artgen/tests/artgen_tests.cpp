@@ -1,11 +1,13 @@
 // The generated art as the program reads it: whole bitmaps, and pages a child can colour.
 #include "art.h"
 #include "pages/title_letters.h"
+#include "shell/base/languages.h"
 #include "support/reference_fill.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -146,12 +148,13 @@ TEST(WordedArt, EveryLanguageHasEveryWordedPictureListed) {
     const std::string sScript(lang.at("lang/lang_art.rc").begin(),
                               lang.at("lang/lang_art.rc").end());
     EXPECT_EQ(worded.size(), 14u);
-    for (const ArtLanguage& l : ArtLanguages) {
-        if (std::string(l.lpszTag) == "en")
-            continue;
+    for (int n = 1; n < LANGUAGE_COUNT; ++n) {
+        const BookLanguage& l = BookLanguages[n];
         SCOPED_TRACE(l.lpszTag);
-        EXPECT_NE(sScript.find(std::string("LANGUAGE ") + l.lpszLang + ", " + l.lpszSublang),
-                  std::string::npos);
+        char szLanguage[32];
+        std::snprintf(szLanguage, sizeof szLanguage, "LANGUAGE 0x%02X, 0x%02X\n", l.wPrimary,
+                      l.wSub);
+        EXPECT_NE(sScript.find(szLanguage), std::string::npos);
         for (const auto& [name, en] : worded) {
             const std::string sFile = std::string("lang/") + l.lpszTag + "/" + name;
             ASSERT_EQ(lang.count(sFile), 1u) << name;
@@ -165,8 +168,7 @@ TEST(WordedArt, EveryLanguageHasEveryWordedPictureListed) {
         EXPECT_NE(lang.at(std::string("lang/") + l.lpszTag + "/Titles.bmp"),
                   Art().at("Titles.bmp"));
     }
-    EXPECT_EQ(sScript.substr(sScript.rfind("LANGUAGE")),
-              "LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US\n");
+    EXPECT_EQ(sScript.substr(sScript.rfind("LANGUAGE")), "LANGUAGE 0x09, 0x01\n");
 }
 
 // A word too long for its button, plate or strip, or a missing one, stops the build with the
