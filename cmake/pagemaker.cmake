@@ -15,9 +15,7 @@ add_dependencies(dist pagemaker_dist)
 # The real program on pictures the test writes, in both images.
 add_executable(pagemaker_tests ${CMAKE_SOURCE_DIR}/tests/pagemaker/pagemaker_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/temp_dir_win.cpp)
-tw_wine_path(TW_PAGEMAKER_WIN ${TW_DIST_DIR}/pagemaker.exe)
-target_compile_definitions(pagemaker_tests PRIVATE TW_PAGEMAKER_EXE="${TW_PAGEMAKER_WIN}"
-    TW_PAGEMAKER_WORK_UNIX="${CMAKE_BINARY_DIR}/pagemaker-work")
+target_compile_definitions(pagemaker_tests PRIVATE TW_PAGEMAKER_WORK_UNIX="${CMAKE_BINARY_DIR}/pagemaker-work")
 target_link_libraries(pagemaker_tests PRIVATE twdriver gtest_main windowscodecs ole32 uuid
     ${TW_STATIC_LINK})
 target_link_options(pagemaker_tests PRIVATE ${TW_STATIC_LINK})

@@ -7,7 +7,8 @@
 #include "shell/base/busy.h"
 
 int StepPage(int nPage, int nStep) {
-    return (nPage + nStep + PAGE_COUNT) % PAGE_COUNT;
+    int nPages = GetPageCount();
+    return (nPage + nStep % nPages + nPages) % nPages;
 }
 
 LRESULT OnPageClick(HWND hWnd, LPARAM lParam, int nColour) {
@@ -44,12 +45,12 @@ LRESULT OnClearPage(HWND hWnd) {
 // Saves the page, then steps until a page loads. Every other page may fail to load; then the
 // page just left is tried last, and if even that fails the page in memory stays as it is.
 static LRESULT TurnPage(HWND hWnd, int nStep) {
-    SavePage(PageFiles[nCurPage]);
+    SaveCurrentPage();
     int nLeft = nCurPage;
     int bLoaded = FALSE;
-    for (int nTries = 0; nTries < PAGE_COUNT && !bLoaded; nTries++) {
+    for (int nTries = 0; nTries < GetPageCount() && !bLoaded; nTries++) {
         nCurPage = StepPage(nCurPage, nStep);
-        bLoaded = LoadPage(PageFiles[nCurPage]);
+        bLoaded = LoadBookPage(nCurPage);
     }
     if (!bLoaded)
         nCurPage = nLeft;

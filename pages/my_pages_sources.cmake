@@ -7,3 +7,5 @@ set(TW_MY_PAGES_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/my_pages_win.cpp
     ${CMAKE_CURRENT_LIST_DIR}/title_letters_win.cpp)
 list(APPEND TW_WIN_SOURCES ${TW_MY_PAGES_WIN_SOURCES})
+# The book's page order, the five and then the parent's pages.
+list(APPEND TW_WIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/page_table_win.cpp)

@@ -17,7 +17,20 @@ enum {
 
 extern const char* const PageFiles[PAGE_COUNT]; // opened in the current directory
 extern const int PageTitles[PAGE_COUNT];        // strip numbers in the Titles bitmap
-extern int nCurPage;                            // 0..4, the page in memory
+extern int nCurPage; // the page in memory: 0..4 the five, then the parent's pages
+
+// The book's pages: the five, then the parent's pages, read from their index by LoadPageTable
+// as the book starts (without it, the five alone).
+void LoadPageTable();
+int GetPageCount();
+const char* GetPageFile(int nPage);
+// The title of a parent's page, or null for one of the five (they have their strips).
+const char* GetMyPageTitle(int nPage);
+// LoadPage for a page of the book. A parent's page removed since the book started is passed
+// over without a word.
+int LoadBookPage(int nPage);
+// SavePage of the page in memory into its file, unless it is a parent's page removed since.
+int SaveCurrentPage();
 
 extern PageFileHeader bmfhPage;      // as read from the page file; bfReserved1 is the clear flag
 extern PageInfo bmiPage;             // info header and 256 colours, the page's bitmap description
@@ -64,5 +77,6 @@ int SavePage(const char* lpszFile);
 // The page at (70, 70), pixel for pixel. 0 when there is no page buffer.
 int DrawPage(HDC hdc);
 
-// The current page's title strip at (330, 561).
+// The current page's title strip at (330, 561): the five's from the Titles bitmap, a parent's
+// page's set in the title letters.
 void DrawPageTitle(HDC hdc);

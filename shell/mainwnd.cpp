@@ -176,7 +176,7 @@ static LRESULT OnIntroOk(HWND hWnd) {
 
 static LRESULT OnQuit(HWND hWnd) {
     MusicCtl.Shutdown();
-    SavePage(PageFiles[nCurPage]);
+    SaveCurrentPage();
     PostMessageA(hWnd, WM_CLOSE, 0, 0);
     return 0;
 }

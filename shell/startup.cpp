@@ -92,10 +92,11 @@ int ShutdownApp(HWND hWnd) {
 }
 
 int LoadFirstPage() {
-    if (nCurPage < 0 || nCurPage >= PAGE_COUNT)
+    LoadPageTable();
+    if (nCurPage < 0 || nCurPage >= GetPageCount())
         nCurPage = 0;
-    while (!LoadPage(PageFiles[nCurPage])) {
-        if (nCurPage >= PAGE_COUNT - 1) {
+    while (!LoadBookPage(nCurPage)) {
+        if (nCurPage >= GetPageCount() - 1) {
             MessageBoxA(hWndMain, LoadResString(IDS_NOPAGES, 0), LoadResString(IDS_APPNAME, 1),
                         MB_OK);
             ShutdownApp(hWndMain);

@@ -1,6 +1,8 @@
 // A child with the book: the intro, colouring, clearing, turning pages, quitting and coming back,
 // the control bar, and what the program says when its pages are missing.
 #include "e2e/e2e.h"
+#include "pages/my_pages.h"
+#include "pages/title_letters.h"
 
 POINT PaletteButton(int nPage) {
     static const int x[8] = {114, 165, 216, 267, 488, 539, 590, 641};
@@ -14,26 +16,58 @@ POINT SwatchButton(int n) {
                     : POINT{743, 492 - 51 * (n - 19)};
 }
 
-static int ShownPage() {
+// The title strip a parent's page shows, set from the letters the program carries.
+static std::vector<uint32_t> MyPageTitleStrip(const std::string& strTitle) {
+    static TitleLetters letters;
+    if (letters.letters.empty()) {
+        HMODULE hExe = LoadLibraryExA(ProgramPath().c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+        HRSRC hTable = FindResourceA(hExe, "TitleLetterTable", RT_RCDATA);
+        HRSRC hBits = FindResourceA(hExe, "TitleLetters", RT_BITMAP);
+        if (hTable && hBits) {
+            const char* lpTable = (const char*)LockResource(LoadResource(hExe, hTable));
+            const uint8_t* lpBits = (const uint8_t*)LockResource(LoadResource(hExe, hBits));
+            ParseTitleLetters(std::string(lpTable, SizeofResource(hExe, hTable)), lpBits,
+                              SizeofResource(hExe, hBits), &letters);
+        }
+    }
+    uint8_t abStrip[TITLE_STRIP_WIDTH * TITLE_STRIP_HEIGHT * 4] = {};
+    std::vector<uint32_t> strip;
+    if (!ComposeTitleStrip(letters, strTitle, abStrip))
+        return strip;
+    for (int i = 0; i < TITLE_STRIP_WIDTH * TITLE_STRIP_HEIGHT; i++)
+        strip.push_back((uint32_t)abStrip[4 * i + 2] << 16 | abStrip[4 * i + 1] << 8 |
+                        abStrip[4 * i]);
+    return strip;
+}
+
+// The page whose title the screen shows: 0 to 4 the five, then the parent's pages by title.
+static int ShownPage(const std::vector<std::string>& myTitles = {}) {
     static const int nStrips[] = {3, 7, 29, 44, 48};
     static CImage titles;
     CScreen screen;
     if ((titles.cx == 0 && !titles.Load(ProgramPath(), "Titles")) || !screen.Grab())
         return -1;
-    for (int nPage = 0; nPage < 5; nPage++) {
+    for (size_t nPage = 0; nPage < 5 + myTitles.size(); nPage++) {
+        std::vector<uint32_t> strip =
+            nPage < 5 ? std::vector<uint32_t>() : MyPageTitleStrip(myTitles[nPage - 5]);
         int nDiff = 0;
         for (int y = 0; y < 10; y++)
             for (int x = 0; x < 140; x++)
-                nDiff += screen.At(330 + x, 561 + y) != titles.At(x, nStrips[nPage] * 10 + y);
+                nDiff += screen.At(330 + x, 561 + y) !=
+                         (nPage < 5 ? titles.At(x, nStrips[nPage] * 10 + y) : strip[y * 140 + x]);
         if (nDiff == 0)
-            return nPage;
+            return (int)nPage;
     }
     return -1;
 }
 
+static int WaitForShownPage(int nPage, const std::vector<std::string>& myTitles) {
+    PollFor(3000, 50, [&] { return ShownPage(myTitles) == nPage; });
+    return ShownPage(myTitles);
+}
+
 int WaitForShownPage(int nPage) {
-    PollFor(3000, 50, [&] { return ShownPage() == nPage; });
-    return ShownPage();
+    return WaitForShownPage(nPage, {});
 }
 
 void ClickButton(POINT pt) {
@@ -121,6 +155,97 @@ TEST_F(Book, AChildColoursTurnsPagesQuitsAndComesBack) {
     EXPECT_EQ(dwCode, 0u);
     EXPECT_TRUE(ReadFileBytes(PathIn(strDir, "BAT.TW3")) == saved) << "Alt+F4 saved the page";
     EXPECT_FALSE(FileExists(PathIn(strDir, "log.txt")));
+}
+
+// A parent's pages come after the five: added by the page maker, shown with their titles,
+// coloured and kept, turned through and round from the last, taken out, and twenty at most.
+TEST_F(Book, AParentsPagesFollowTheFive) {
+    ASSERT_TRUE(SetCurrentDirectoryA(strDir.c_str())); // where the page maker and the store work
+    for (const char* lpszName : {"KIWI", "SNAIL"}) {   // pictures of a parent's: plain bitmaps
+        std::vector<uint8_t> bytes = ReadFileBytes(PathIn(strDir, std::string(lpszName) + ".TW3"));
+        bytes[0] = 'B', bytes[1] = 'M';
+        ASSERT_TRUE(WriteBytes(PathIn(strDir, std::string("my ") + lpszName + ".bmp"), bytes));
+    }
+    Ran kiwi = RunPagemaker("/add \"my KIWI.bmp\"");
+    EXPECT_EQ(kiwi.dwExit, 0u);
+    EXPECT_EQ(kiwi.strOut.find("Added page 6, \"MY KIWI\", to the book in MyPages\\P0001.TW3: "),
+              0u)
+        << kiwi.strOut;
+    Ran snail = RunPagemaker("/add \"my SNAIL.bmp\" /title \"SNAIL 2\"");
+    EXPECT_EQ(snail.strOut.find("Added page 7, \"SNAIL 2\", to the book in MyPages\\P0002.TW3"), 0u)
+        << snail.strOut;
+    const std::string strKiwi = PathIn(strDir, "MyPages\\P0001.TW3");
+    const std::vector<std::string> titles = {"MY KIWI", "SNAIL 2"};
+
+    ASSERT_TRUE(program.StartColouring(strDir));
+    static const struct {
+        WORD vk;
+        int nPageAfter;
+    } steps[] = {{VK_PRIOR, 6}, {VK_PRIOR, 5}, {VK_NEXT, 6}, {VK_NEXT, 0}, {VK_UP, 6},
+                 {VK_DOWN, 0},  {VK_UP, 6},    {VK_UP, 5},   {VK_UP, 4},   {VK_DOWN, 5}};
+    for (const auto& step : steps) {
+        PressKey(step.vk);
+        EXPECT_EQ(WaitForShownPage(step.nPageAfter, titles), step.nPageAfter)
+            << "after key " << step.vk;
+    }
+    // The kiwi page as its file holds it, coloured, and kept by Q.
+    EXPECT_EQ(WaitForPage(ExpectedPagePixels(strKiwi)), 0);
+    page = PageIndexes(strKiwi);
+    ColourAt(LargeBlankArea(page, 2000), 29); // the colour chosen at the start
+    std::vector<uint32_t> coloured(page.size());
+    for (size_t i = 0; i < page.size(); i++)
+        coloured[i] = PaletteRgb(page[i]);
+    DWORD dwCode = 1234;
+    PressKey('Q');
+    ASSERT_TRUE(program.WaitExit(10000, &dwCode));
+    EXPECT_TRUE(PageIndexes(strKiwi) == page) << "Q did not keep the colouring";
+
+    // After a restart it is there as coloured; taken out while shown, it is not written back by
+    // the next page turn, and the book passes over it without a word.
+    CProgram again;
+    ASSERT_TRUE(again.StartColouring(strDir));
+    for (int nPage : {6, 5}) {
+        PressKey(VK_PRIOR);
+        EXPECT_EQ(WaitForShownPage(nPage, titles), nPage);
+    }
+    EXPECT_EQ(WaitForPage(coloured), 0) << "the colouring did not survive the restart";
+    EXPECT_EQ(RemoveMyPage("P0001.TW3"), MYPAGES_OK);
+    EXPECT_FALSE(FileExists(strKiwi));
+    PressKey(VK_NEXT);
+    EXPECT_EQ(WaitForShownPage(6, titles), 6);
+    PressKey(VK_PRIOR);
+    EXPECT_EQ(WaitForShownPage(4, titles), 4);
+    EXPECT_FALSE(FileExists(strKiwi)) << "the removed page came back";
+    PressKey('Q');
+    ASSERT_TRUE(again.WaitExit(10000, &dwCode));
+
+    // Twenty pages, copies made through the store's own index: the page maker adds no more, and
+    // the book turns through all 25 and round.
+    MyPagesIndex index;
+    index.pages = {{"P0002.TW3", "SNAIL 2"}};
+    std::vector<std::string> many = {"SNAIL 2"};
+    const std::vector<uint8_t> snailPage = ReadFileBytes("MyPages\\P0002.TW3");
+    for (unsigned n = 3; n <= 21; n++) {
+        index.pages.push_back({MyPageFileName(n), "PAGE " + std::to_string(n)});
+        many.push_back(index.pages.back().strTitle);
+        ASSERT_TRUE(WriteBytes(MyPagePath(MyPageFileName(n)), snailPage));
+    }
+    index.nNext = 22;
+    std::string strIndex = SerializeMyPagesIndex(index);
+    ASSERT_TRUE(WriteBytes("MyPages\\PAGES.TXT", {strIndex.begin(), strIndex.end()}));
+    Ran full = RunPagemaker("/add \"my KIWI.bmp\"");
+    EXPECT_EQ(full.dwExit, (DWORD)5) << full.strOut;
+    EXPECT_NE(full.strOut.find("already has 20 pages of your own"), std::string::npos)
+        << full.strOut;
+    EXPECT_EQ(ListMyPages().size(), 20u);
+    CProgram full20;
+    ASSERT_TRUE(full20.StartColouring(strDir));
+    PressKey(VK_PRIOR);
+    EXPECT_EQ(WaitForShownPage(24, many), 24);
+    for (int nPage = 0; nPage < 25; nPage++) {
+        PressKey(VK_NEXT);
+        EXPECT_EQ(WaitForShownPage(nPage, many), nPage);
+    }
 }
 
 TEST(Window, IsFullScreenUnframedAndTheOnlyOne) {

@@ -436,3 +436,31 @@ int WaitForFillToEnd(HWND hWnd, DWORD dwTimeoutMs) {
     Settle(200);
     return bSeenBusy;
 }
+
+// Runs the shipped page maker in the current directory and collects what it prints.
+Ran RunPagemaker(const std::string& strArgs) {
+    Ran run = {(DWORD)-1, ""};
+    SECURITY_ATTRIBUTES sa = {sizeof(sa), NULL, TRUE};
+    HANDLE hRead, hWrite;
+    if (!CreatePipe(&hRead, &hWrite, &sa, 0))
+        return run;
+    SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = si.hStdError = hWrite;
+    std::string strCommand = "\"" TW_DIST_DIR "\\pagemaker.exe\" " + strArgs;
+    PROCESS_INFORMATION pi;
+    int bStarted = CreateProcessA(NULL, &strCommand[0], NULL, NULL, TRUE, 0, NULL, NULL, &si, &pi);
+    CloseHandle(hWrite);
+    char buf[4096];
+    DWORD cb;
+    while (bStarted && ReadFile(hRead, buf, sizeof(buf), &cb, NULL) && cb)
+        run.strOut.append(buf, cb);
+    if (bStarted && WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(pi.hProcess, &run.dwExit);
+    for (HANDLE h : {hRead, bStarted ? pi.hThread : NULL, bStarted ? pi.hProcess : NULL})
+        if (h)
+            CloseHandle(h);
+    return run;
+}

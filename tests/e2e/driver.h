@@ -26,6 +26,14 @@ int WriteBytes(const std::string& strPath, const std::vector<uint8_t>& bytes);
 // The shipped program.
 std::string ProgramPath();
 
+// The shipped page maker run with these arguments in the current directory: its exit code and
+// what it printed.
+struct Ran {
+    DWORD dwExit;
+    std::string strOut;
+};
+Ran RunPagemaker(const std::string& strArgs);
+
 // One run of the program; a run still going when the object dies is ended.
 class CProgram {
   public:
