@@ -3,6 +3,7 @@
 
 #include "shell/base/app_state.h"
 #include "shell/base/diag.h"
+#include "shell/base/language.h"
 #include "shell/base/seams.h"
 
 #include <stdio.h>
@@ -39,16 +40,18 @@ int LoadPage(const char* lpszFile) {
         return 0;
     HFILE hFile = _lopen(lpszFile, OF_READ | OF_SHARE_DENY_WRITE);
     if (hFile == HFILE_ERROR) {
-        char szText[1024];
-        snprintf(szText, sizeof(szText), LoadResString(IDS_FILEMISSING, 0), lpszFile);
-        MessageBoxA(hWndMain, szText, LoadResString(IDS_APPNAME, 1), MB_OK | MB_ICONEXCLAMATION);
+        std::u16string strText =
+            FillInWords(reinterpret_cast<const char16_t*>(LoadResStringW(IDS_FILEMISSING, 0)),
+                        {WidenText(lpszFile)});
+        LangMessageBox(hWndMain, reinterpret_cast<const wchar_t*>(strText.c_str()), 0, IDS_APPNAME,
+                       MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
     PageReader reader = {&hFile, ReadPageFile, SeekPageFile};
     int bLoaded = ReadPage(reader, &bmfhPage, &bmiPage, lpDib, PAGE_BYTES, logPal);
     _lclose(hFile);
     if (!bLoaded)
-        MessageBoxA(hWndMain, LoadResString(IDS_NOTAPAGE, 0), LoadResString(IDS_APPNAME, 1), MB_OK);
+        LangMessageBox(hWndMain, NULL, IDS_NOTAPAGE, IDS_APPNAME, MB_OK);
     return bLoaded;
 }
 

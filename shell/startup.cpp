@@ -3,6 +3,7 @@
 
 #include "shell/base/busy.h"
 #include "shell/base/diag.h"
+#include "shell/base/language.h"
 #include "shell/base/seams.h"
 #include "shell/mainwnd.h"
 #include "shell/oneinstance.h"
@@ -17,8 +18,7 @@ static const char szClassName[] = "TWELLWIN3";
 static const UINT_PTR idTimer = 1;
 
 int LowMemoryHandler(DWORD) {
-    return MessageBoxA(hWndMain, "There is not enough memory to play this game.", "Error",
-                       MB_RETRYCANCEL) == IDRETRY;
+    return LangMessageBox(hWndMain, NULL, IDS_NOMEMORY_GAME, IDS_ERROR, MB_RETRYCANCEL) == IDRETRY;
 }
 
 void RegisterMainClass(HINSTANCE hInstance) {
@@ -33,8 +33,8 @@ void RegisterMainClass(HINSTANCE hInstance) {
 
 int InitInstance(HINSTANCE hInstance, int nCmdShow) {
     hInst = hInstance;
-    HWND hWnd = CreateWindowExA(0, szClassName, "Tintwell 3", WS_POPUP, 0, 0, 800, 600, NULL, NULL,
-                                hInstance, NULL);
+    HWND hWnd = CreateWindowExA(0, szClassName, LoadResString(IDS_WINDOW_TITLE, 0), WS_POPUP, 0, 0,
+                                800, 600, NULL, NULL, hInstance, NULL);
     if (hWnd == NULL)
         return FALSE;
     hGlobal = HandleToLong(hWnd);
@@ -46,16 +46,15 @@ int InitInstance(HINSTANCE hInstance, int nCmdShow) {
         return FALSE;
     InitDialogTables();
 
-    hbmTopBottom = LoadBitmapA(hInst, "TopBottomBorder");
-    hbmLeftRight = LoadBitmapA(hInst, "LeftRightBorder");
-    hbmDotPattern = LoadBitmapA(hInst, "DotPattern");
-    hbmDotShadow = LoadBitmapA(hInst, "DotPatternShadow");
-    hbmTitles = LoadBitmapA(hInst, "Titles");
+    hbmTopBottom = LoadLangBitmap("TopBottomBorder");
+    hbmLeftRight = LoadLangBitmap("LeftRightBorder");
+    hbmDotPattern = LoadLangBitmap("DotPattern");
+    hbmDotShadow = LoadLangBitmap("DotPatternShadow");
+    hbmTitles = LoadLangBitmap("Titles");
     LoadSounds(hInst);
 
     if (!TW_PLATFORM(SetTimer)(hWndMain, idTimer, 50, NULL)) {
-        MessageBoxA(hWndMain, LoadResString(IDS_NOTIMER, 0), LoadResString(IDS_STARTUP, 1),
-                    MB_ICONEXCLAMATION);
+        LangMessageBox(hWndMain, NULL, IDS_NOTIMER, IDS_STARTUP, MB_ICONEXCLAMATION);
         ShutdownApp(hWndMain);
         return FALSE;
     }
@@ -97,8 +96,7 @@ int LoadFirstPage() {
         nCurPage = 0;
     while (!LoadBookPage(nCurPage)) {
         if (nCurPage >= GetPageCount() - 1) {
-            MessageBoxA(hWndMain, LoadResString(IDS_NOPAGES, 0), LoadResString(IDS_APPNAME, 1),
-                        MB_OK);
+            LangMessageBox(hWndMain, NULL, IDS_NOPAGES, IDS_APPNAME, MB_OK);
             ShutdownApp(hWndMain);
             return 0;
         }

@@ -17,10 +17,12 @@ play_packages="cmake ninja-build make g++ pkg-config
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   googletest libcairo2-dev fonts-dejavu-core fonts-sil-andika fonts-comfortaa
   wine wine64 $wine32_packages $wine_fonts xvfb x11-utils imagemagick zip"
+# locales-all: the tests start the book in other languages (LANG=de_DE.UTF-8), which Wine takes
+# from the system's locales.
 test_packages="$play_packages clang libclang-rt-14-dev libbenchmark-dev
   fluidsynth fluid-soundfont-gm sox pulseaudio pulseaudio-utils
   cups cups-client cups-bsd printer-driver-cups-pdf ghostscript poppler-utils
-  nsis lintian desktop-file-utils openbox x11-xserver-utils xdotool"
+  nsis lintian desktop-file-utils openbox x11-xserver-utils xdotool locales-all"
 
 case $what in
 play) wanted=$play_packages ;;

@@ -4,6 +4,7 @@
 #include "pages/sound.h"
 #include "shell/base/app_state.h"
 #include "shell/base/bitmaps.h"
+#include "shell/base/language.h"
 
 int idCurPalettePage = 2001;
 int nPaletteBase = 28;
@@ -109,8 +110,8 @@ static void CreateSwatchButtons(HWND hWndParent) {
 LRESULT CreateControlBar(HWND hWndParent) {
     CreateButtons(hWndParent, ToolButtons, nToolButtons);
     for (int i = 0; i < nToolButtons; i++) {
-        hbmToolUp[i] = LoadBitmapA(hInst, szToolUp[i]);
-        hbmToolDown[i] = LoadBitmapA(hInst, szToolDown[i]);
+        hbmToolUp[i] = LoadLangBitmap(szToolUp[i]);
+        hbmToolDown[i] = LoadLangBitmap(szToolDown[i]);
     }
     CreatePaletteButtons(hWndParent);
     CreateSwatchButtons(hWndParent);

@@ -53,6 +53,7 @@ struct DlgItem {
     uint32_t dwStyle; // the child style is added when the template is built
     const char16_t* lpszClass;
     const char16_t* lpszText;
+    int32_t idsText; // the string that replaces the text in the book's language; 0 for none
 };
 
 extern const DlgHeader DialogHeaders[DLG_COUNT];

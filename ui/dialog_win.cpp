@@ -3,9 +3,13 @@
 
 #include "shell/base/app_state.h"
 #include "shell/base/diag.h"
+#include "shell/base/language.h"
 #include "shell/base/bitmaps.h"
 #include "shell/base/seams.h"
 #include "ui/fontset.h"
+
+#include <string>
+#include <vector>
 
 static_assert(STYLE_POPUP == WS_POPUP && STYLE_CHILD == WS_CHILD && STYLE_VISIBLE == WS_VISIBLE,
               "window styles");
@@ -15,9 +19,28 @@ static_assert(STYLE_RADIOBUTTON == BS_RADIOBUTTON && STYLE_OWNERDRAW == BS_OWNER
               "button styles");
 static_assert(IDC_DLGOK == IDOK && IDC_DLGCANCEL == IDCANCEL, "Enter and Escape");
 
+// The dialog's controls with their texts in the book's language; texts holds the words.
+static std::vector<DlgItem> ItemsInLanguage(const DlgItem* lpItems,
+                                            std::vector<std::u16string>* lpTexts) {
+    std::vector<DlgItem> items;
+    for (const DlgItem* lpItem = lpItems; lpItem != NULL && lpItem->lpszClass != NULL; lpItem++)
+        lpTexts->push_back(lpItem->idsText != 0 ? reinterpret_cast<const char16_t*>(
+                                                      LoadResStringW(lpItem->idsText, 0))
+                                                : u"");
+    for (size_t i = 0; lpItems != NULL && lpItems[i].lpszClass != NULL; i++) {
+        items.push_back(lpItems[i]);
+        if (!(*lpTexts)[i].empty())
+            items.back().lpszText = (*lpTexts)[i].c_str();
+    }
+    items.push_back(DlgItem{});
+    return items;
+}
+
 HGLOBAL BuildDialogTemplate(int nDialog) {
     if (nDialog < 0 || nDialog >= DLG_COUNT)
         return NULL;
+    std::vector<std::u16string> texts;
+    std::vector<DlgItem> items = ItemsInLanguage(DialogItems[nDialog], &texts);
     LONG lUnits = GetDialogBaseUnits();
     int bx = LOWORD(lUnits), by = HIWORD(lUnits);
     HGLOBAL hTemplate = TW_PLATFORM(GlobalAlloc)(GPTR, DLG_TEMPLATE_BYTES);
@@ -25,7 +48,7 @@ HGLOBAL BuildDialogTemplate(int nDialog) {
         return NULL;
     // GPTR memory is fixed: the handle is the address.
     if (WriteDialogTemplate(static_cast<BYTE*>(hTemplate), DLG_TEMPLATE_BYTES,
-                            DialogHeaders[nDialog], DialogItems[nDialog], bx, by) == 0) {
+                            DialogHeaders[nDialog], items.data(), bx, by) == 0) {
         GlobalFree(hTemplate);
         return NULL;
     }
@@ -35,10 +58,11 @@ HGLOBAL BuildDialogTemplate(int nDialog) {
 INT_PTR RunDialog(HWND hWndOwner, int nDialog, DLGPROC lpDialogProc, LPARAM lParam) {
     HGLOBAL hTemplate = BuildDialogTemplate(nDialog);
     if (hTemplate == NULL) {
-        MessageBoxA(hWndOwner, "Insufficient memory.", LoadResString(IDS_APPNAME, 1), MB_OK);
+        LangMessageBox(hWndOwner, NULL, IDS_NOMEMORY_DIALOG, IDS_APPNAME, MB_OK);
         return 0;
     }
-    INT_PTR nResult = DialogBoxIndirectParamA(hInst, static_cast<LPCDLGTEMPLATEA>(hTemplate),
+    // The wide form, so that the texts keep letters the system's code page lacks.
+    INT_PTR nResult = DialogBoxIndirectParamW(hInst, static_cast<LPCDLGTEMPLATEW>(hTemplate),
                                               hWndOwner, lpDialogProc, lParam);
     GlobalFree(hTemplate);
     return nResult;

@@ -1,12 +1,15 @@
 // The font sets: made before the program's entry code runs and deleted at exit.
 #include "ui/fontset.h"
 
+#include "shell/base/language.h"
+
 #include <new>
 
 ScaledFont::ScaledFont(const int32_t* lpHeightTable, int nPoints, const char* lpszFace)
     : lpHeights(lpHeightTable), hFont(NULL) {
-    hFont =
-        CreateFontA(lpHeights[nPoints], 0, 0, 0, 0, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, lpszFace);
+    // The character set of the book's language, so that its letters are in the font chosen.
+    hFont = CreateFontA(lpHeights[nPoints], 0, 0, 0, 0, FALSE, FALSE, FALSE, LanguageCharSet(), 0,
+                        0, 0, 0, lpszFace);
 }
 
 ScaledFont::~ScaledFont() {

@@ -6,7 +6,7 @@
 
 TW_SEAM(PrintDlgA)
 TW_SEAM(GetDeviceCaps)
-TW_SEAM(StartDocA)
+TW_SEAM(StartDocW)
 TW_SEAM(StartPage)
 TW_SEAM(EndPage)
 TW_SEAM(EndDoc)

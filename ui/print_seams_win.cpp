@@ -6,7 +6,7 @@
 #if defined(TW_SEAMS)
 decltype(&::PrintDlgA) Seam_PrintDlgA = ::PrintDlgA;
 decltype(&::GetDeviceCaps) Seam_GetDeviceCaps = ::GetDeviceCaps;
-decltype(&::StartDocA) Seam_StartDocA = ::StartDocA;
+decltype(&::StartDocW) Seam_StartDocW = ::StartDocW;
 decltype(&::StartPage) Seam_StartPage = ::StartPage;
 decltype(&::EndPage) Seam_EndPage = ::EndPage;
 decltype(&::EndDoc) Seam_EndDoc = ::EndDoc;

@@ -3,6 +3,7 @@
 
 #include "shell/base/busy.h"
 #include "shell/base/diag.h"
+#include "shell/base/language.h"
 #include "ui/print_seams.h"
 #include "ui/printopt.h"
 
@@ -12,7 +13,7 @@ static const unsigned nLinePageSize = 49;
 
 // Reset at every print: no printer choice or setup is remembered from one print to the next.
 static PRINTDLGA pd;
-static DOCINFOA di;
+static DOCINFOW di;
 
 // The size the 32-bit system expects.
 static_assert(sizeof(void*) != 4 || sizeof(PRINTDLGA) == 66, "PRINTDLGA layout");
@@ -48,8 +49,8 @@ BOOL CALLBACK PrintAbortProc(HDC, int) {
 static void PrintJob(HDC hdcPrn, short xPage, short yPage) {
     ZeroMemory(&di, sizeof(di));
     di.cbSize = sizeof(di);
-    di.lpszDocName = "Tintwell: Printing";
-    if (TW_PLATFORM(StartDocA)(hdcPrn, &di) > 0 && TW_PLATFORM(StartPage)(hdcPrn) > 0) {
+    di.lpszDocName = LoadResStringW(IDS_PRINT_DOCUMENT, 0);
+    if (TW_PLATFORM(StartDocW)(hdcPrn, &di) > 0 && TW_PLATFORM(StartPage)(hdcPrn) > 0) {
         if (nPrintMode != 0)
             PrintAlternate(hdcPrn, xPage, yPage);
         else

@@ -1,10 +1,10 @@
 // Bitmap resources drawn by name.
 #include "shell/base/bitmaps.h"
 
-#include "shell/base/app_state.h"
+#include "shell/base/language.h"
 
 int DrawBitmapAt(HDC hdc, const char* lpszName, int x, int y) {
-    HBITMAP hbm = LoadBitmapA(hInst, lpszName);
+    HBITMAP hbm = LoadLangBitmap(lpszName);
     if (hbm == NULL)
         return TRUE;
     BITMAP bm;

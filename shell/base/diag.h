@@ -3,7 +3,8 @@
 
 #include "shell/base/ids.h"
 
-// Loads string id into slot 0 or 1 and returns the slot's buffer.
+// Loads string id into slot 0 or 1 and returns the slot's buffer, in the system's code page
+// (LoadResStringW in shell/base/language.h gives the letters of any language).
 char* LoadResString(unsigned id, int nSlot);
 
 void AssertFail(const char* lpszExpression, const char* lpszFile, unsigned nLine);

@@ -68,3 +68,43 @@ int ParseLanguageChoice(const char* lpBytes, size_t cb) {
         return -1;
     return FindTag(lpBytes + nStart, nEnd - nStart);
 }
+
+const uint16_t* FindBlockString(const uint16_t* lpBlock, size_t cwBlock, unsigned n,
+                                size_t* lpcch) {
+    size_t nAt = 0;
+    for (unsigned i = 0; lpBlock != nullptr && i < 16 && nAt < cwBlock; i++) {
+        size_t cch = lpBlock[nAt++];
+        if (cch > cwBlock - nAt)
+            return nullptr;
+        if (i == n) {
+            *lpcch = cch;
+            return lpBlock + nAt;
+        }
+        nAt += cch;
+    }
+    return nullptr;
+}
+
+std::u16string FillInWords(const char16_t* lpszFormat, const std::vector<std::u16string>& args) {
+    std::u16string str;
+    size_t nArg = 0;
+    for (const char16_t* p = lpszFormat; p != nullptr && *p != 0; p++) {
+        if (*p != u'%') {
+            str += *p;
+        } else if (p[1] == u'%') {
+            str += *++p;
+        } else {
+            // Flags, width, precision and size letters up to the conversion's letter.
+            while (p[1] != 0 &&
+                   std::u16string(u"-+ #0123456789.lhz").find(p[1]) != std::u16string::npos)
+                p++;
+            if (p[1] == 0)
+                break;
+            p++;
+            if (nArg < args.size())
+                str += args[nArg];
+            nArg++;
+        }
+    }
+    return str;
+}

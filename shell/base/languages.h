@@ -3,6 +3,8 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 struct BookLanguage {
     const char* lpszTag; // as in LANGUAGE.TXT and the folder names of the words: "de", "pt-BR"
@@ -32,3 +34,11 @@ int FindLanguageForId(uint16_t wLangId);
 // The language a LANGUAGE.TXT names: its first line, without a byte-order mark, spaces or line
 // end. -1 when the text names no language of the book.
 int ParseLanguageChoice(const char* lpBytes, size_t cb);
+
+// String n (0..15) of a string-table block: 16 entries of a length in UTF-16 units and that many
+// units. Its length in *lpcch, or null when the block is too short to hold it.
+const uint16_t* FindBlockString(const uint16_t* lpBlock, size_t cwBlock, unsigned n, size_t* lpcch);
+
+// A text of the string table with its printf conversions (%s, %u, ...) replaced, in order, by the
+// given texts; "%%" is one percent sign. A conversion with no text left becomes empty.
+std::u16string FillInWords(const char16_t* lpszFormat, const std::vector<std::u16string>& args);

@@ -38,7 +38,7 @@ struct Fake {
     }
     static int WINAPI DeviceCaps(HDC, int nIndex) { return nIndex == HORZRES ? CX : CY; }
     static int WINAPI SetAbortProc(HDC, ABORTPROC lpfn) { return lpfnAbort = lpfn, 1; }
-    static int WINAPI StartDoc(HDC, const DOCINFOA*) { return 1; }
+    static int WINAPI StartDoc(HDC, const DOCINFOW*) { return 1; }
     // The child presses keys and clicks while the page prints; the printing system calls the abort
     // procedure, which serves the program's windows meanwhile.
     static int WINAPI StartPage(HDC hdc) {
@@ -89,7 +89,7 @@ class Printing : public MainWindowTest {
     CSeam<decltype(Seam_PrintDlgA)> seam1{Seam_PrintDlgA, Fake::PrintDlg};
     CSeam<decltype(Seam_GetDeviceCaps)> seam2{Seam_GetDeviceCaps, Fake::DeviceCaps};
     CSeam<decltype(Seam_SetAbortProc)> seam3{Seam_SetAbortProc, Fake::SetAbortProc};
-    CSeam<decltype(Seam_StartDocA)> seam4{Seam_StartDocA, Fake::StartDoc};
+    CSeam<decltype(Seam_StartDocW)> seam4{Seam_StartDocW, Fake::StartDoc};
     CSeam<decltype(Seam_StartPage)> seam5{Seam_StartPage, Fake::StartPage};
     CSeam<decltype(Seam_StretchBlt)> seam8{Seam_StretchBlt, Fake::StretchBlt};
     CSeam<decltype(Seam_BitBlt)> seam9{Seam_BitBlt, Fake::BitBlt};

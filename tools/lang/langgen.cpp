@@ -15,9 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Languages still waiting for a file are named but pass until every language has landed.
-const bool bMissingFileIsFault = false;
-
 // The resource number's name of a key: "nomemory.game" is IDS_NOMEMORY_GAME.
 std::string IdName(const std::string& strKey) {
     std::string str = "IDS_";
@@ -113,11 +110,7 @@ int main(int argc, char** argv) {
             if (&lang == &BookLanguages[LANGUAGE_ENGLISH]) {
                 words = english;
             } else if (!fs::exists(path)) {
-                if (bMissingFileIsFault)
-                    errors.push_back(strName + ": missing");
-                else
-                    fprintf(stderr, "langgen: %s not there yet: English stands in\n",
-                            strName.c_str());
+                errors.push_back(strName + ": missing");
                 continue;
             } else if (ReadWordsFile(path.string(), strName, &words, &errors)) {
                 CheckWords(english, words, &errors);

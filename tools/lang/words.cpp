@@ -194,7 +194,7 @@ int CheckWords(const WordsFile& english, const WordsFile& other,
             Fault(lpErrors, other.strName, 0, "lacks " + model.strKey);
             continue;
         }
-        if (lpEntry->strText == model.strText && !model.bShared)
+        if (lpEntry->strText == model.strText && !model.bShared && !lpEntry->bShared)
             Fault(lpErrors, other.strName, lpEntry->nLine,
                   model.strKey + " is still the English text");
         if (Conversions(lpEntry->strText) != Conversions(model.strText))

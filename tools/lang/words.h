@@ -4,7 +4,8 @@
 //     key = text
 // Blank lines and lines whose first non-blank character is '#' are skipped. A key is letters,
 // digits, '.', '_' and '-'; in the English file a '*' before the key marks a word every language
-// may keep as it is in English (OK, Info). The text runs from after the '=' to the line's end,
+// may keep as it is in English (OK, Info), in another language's file a word that language says
+// as English does ("Version" in German). The text runs from after the '=' to the line's end,
 // blanks at both ends dropped; "\n" in it is a line break and "\\" a backslash. English is the
 // model: every other language has exactly its keys, with the same printf conversions (%s, %u) in
 // the same order, and says each text in its own words unless the key is marked as shared.

@@ -1,8 +1,5 @@
-// The words files: what the reader takes and refuses, what the check holds a language to, and
-// how a language is found from a tag or a system language number.
+// The words files: what the reader takes and refuses, and what the check holds a language to.
 #include "words.h"
-
-#include "shell/base/languages.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +46,7 @@ TEST(WordsFile, EveryBadLineIsNamedAndLeftOut) {
 TEST(WordsCheck, HoldsALanguageToEveryEnglishKeyInItsOwnWords) {
     std::vector<std::string> errors;
     WordsFile english = Parse(szEnglish, &errors);
-    WordsFile good = Parse("greeting = Hallo\nok = &OK\nmissing = Die Datei %s fehlt.\n"
+    WordsFile good = Parse("*greeting = Hello there\nok = &OK\nmissing = Die Datei %s fehlt.\n"
                            "where = in Zeile %u der Datei %s\n",
                            &errors);
     EXPECT_TRUE(CheckWords(english, good, &errors));
@@ -72,20 +69,6 @@ TEST(WordsText, Utf8BecomesUtf16AndBrokenUtf8IsRefused) {
     EXPECT_FALSE(DecodeUtf8("\xED\xA0\x80", &codePoints));     // a surrogate
     EXPECT_FALSE(DecodeUtf8("\xF4\x90\x80\x80", &codePoints)); // past U+10FFFF
     EXPECT_FALSE(DecodeUtf8("\xE2\x82", &codePoints));         // cut short
-}
-
-TEST(BookLanguages, TagsAndSystemLanguagesFindTheBooksLanguages) {
-    EXPECT_EQ(BookLanguages[FindLanguageTag("PT_br")].lpszTag, std::string("pt-BR"));
-    EXPECT_EQ(FindLanguageTag("pt"), -1);
-    EXPECT_EQ(ParseLanguageChoice("\xEF\xBB\xBF ru \r\nde\n", 14), FindLanguageTag("ru"));
-    EXPECT_EQ(ParseLanguageChoice("xx\n", 3), -1);
-    EXPECT_EQ(ParseLanguageChoice("de", 1), -1); // only the bytes given count
-    EXPECT_EQ(ParseLanguageChoice("", 0), -1);
-    EXPECT_EQ(FindLanguageForId(0x0407), FindLanguageTag("de"));
-    EXPECT_EQ(FindLanguageForId(0x0C07), FindLanguageTag("de"));    // Austrian German
-    EXPECT_EQ(FindLanguageForId(0x0816), FindLanguageTag("pt-BR")); // Portuguese of Portugal
-    EXPECT_EQ(FindLanguageForId(0x0411), -1);                       // Japanese
-    EXPECT_EQ(LanguageId(BookLanguages[LANGUAGE_ENGLISH]), 0x0409);
 }
 
 } // namespace
