@@ -153,7 +153,8 @@ target_link_libraries(twdriver PUBLIC twcore gdi32 user32 kernel32)
 tw_warnings(twdriver)
 
 file(GLOB TW_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
-add_executable(e2e_tests ${TW_E2E_SOURCES} ${TW_MY_PAGES_WIN_SOURCES})
+add_executable(e2e_tests ${TW_E2E_SOURCES} ${TW_MY_PAGES_WIN_SOURCES}
+    ${CMAKE_SOURCE_DIR}/tests/support/drawn_pictures.cpp)
 target_link_libraries(e2e_tests PRIVATE twdriver gmock gtest_main ${TW_STATIC_LINK})
 target_link_options(e2e_tests PRIVATE ${TW_STATIC_LINK})
 add_dependencies(e2e_tests dist tintwell3_trace)

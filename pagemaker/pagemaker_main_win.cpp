@@ -1,13 +1,15 @@
 // pagemaker PICTURE PAGEFILE.TW3 [/gap N] [/lines lighter|darker]: makes a colouring page from a
 // picture; pagemaker /add PICTURE [/title TITLE] [...]: adds it to the book in the current folder
-// as one of the parent's pages. A console program for parents' scripts: it answers on standard
-// output with one line and an exit code, and never shows a window or a message box.
+// as one of the parent's pages. These command lines are for parents' scripts: they answer on
+// standard output with one line and an exit code, and never show a window or a message box.
+// Without arguments, or with pictures only, the program opens the Page Maker's window.
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
 #include <stdio.h>
 
 #include "pagemaker/command_line.h"
+#include "pagemaker/maker_win.h"
 #include "pagemaker/picture_file.h"
 #include "pages/my_pages.h"
 
@@ -116,7 +118,6 @@ int MakePageFile(const PagemakerArgs& args) {
 int main() {
     // Failures are told on standard output, never in a box of the system's.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-    SetConsoleOutputCP(CP_UTF8);
 
     // The arguments in UTF-16 from the system, so that any file name gets through.
     int nArgs = 0;
@@ -126,9 +127,20 @@ int main() {
         args.push_back(Utf8(lplpszArgs[i]));
     LocalFree(lplpszArgs);
 
+    // No arguments, or pictures only (dropped on the icon): the window, in the book's folder.
+    if (OpensMakerWindow(args)) {
+        std::vector<std::wstring> pictures;
+        for (const std::string& strArg : args)
+            pictures.push_back(FilePath(strArg));
+        GoToBookFolder();
+        return RunMakerWindow(pictures);
+    }
+    // A program without a console of its own: the lines go to the console it was started from.
+    if (GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) == FILE_TYPE_UNKNOWN &&
+        AttachConsole(ATTACH_PARENT_PROCESS))
+        freopen("CONOUT$", "w", stdout);
+    SetConsoleOutputCP(CP_UTF8);
     const MakeSettings defaults = DefaultMakeSettings();
-    if (args.empty())
-        return Say(PAGEMAKER_EXIT_USAGE, PagemakerUsage(defaults.nGap));
     PagemakerArgs parsed;
     std::string strError;
     if (!ParsePagemakerArgs(args, defaults, &parsed, &strError))

@@ -48,11 +48,12 @@ CProgram::~CProgram() {
     }
 }
 
-int CProgram::Start(const std::string& strWorkDir, const std::string& strExe) {
+int CProgram::Start(const std::string& strWorkDir, const std::string& strExe,
+                    const std::string& strArgs) {
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    std::string strCmd = "\"" + strExe + "\"";
+    std::string strCmd = "\"" + strExe + "\"" + (strArgs.empty() ? "" : " " + strArgs);
     if (!CreateProcessA(strExe.c_str(), &strCmd[0], NULL, NULL, FALSE, 0, NULL, strWorkDir.c_str(),
                         &si, &pi))
         return FALSE;

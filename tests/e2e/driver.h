@@ -40,7 +40,8 @@ class CProgram {
     CProgram() : hProcess(NULL), dwProcessId(0), hWnd(NULL) {}
     virtual ~CProgram();
 
-    int Start(const std::string& strWorkDir, const std::string& strExe = ProgramPath());
+    int Start(const std::string& strWorkDir, const std::string& strExe = ProgramPath(),
+              const std::string& strArgs = "");
     // Waits for this process's TWELLWIN3 window to show the intro screen; null on time-out.
     HWND WaitForWindow(DWORD dwTimeoutMs = 15000);
     // TRUE and the exit code once the process has ended within the time.

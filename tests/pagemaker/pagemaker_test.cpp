@@ -148,8 +148,8 @@ TEST_F(PagemakerTest, RefusesWhatGivesNoPageAndKeepsEveryFile) {
         {"missing.png earlier.TW3", PAGEMAKER_EXIT_PICTURE, "no picture file"},
         {"blank.png earlier.TW3", PAGEMAKER_EXIT_NO_PAGE, "No page was made"},
         {"bat.png LETTER.TW3", PAGEMAKER_EXIT_WRITE, "not a colouring page"},
-        {"bat.png bat.bmp", PAGEMAKER_EXIT_USAGE, "must end in .TW3"},
-        {"bat.png", PAGEMAKER_EXIT_USAGE, "Usage"},
+        {"bat.png bat.bmp /gap 4", PAGEMAKER_EXIT_USAGE, "must end in .TW3"},
+        {"bat.png /lines", PAGEMAKER_EXIT_USAGE, "Usage"}, // pictures alone open the window
         {"/add bat.png /title Bat", PAGEMAKER_EXIT_USAGE, "capital letters A to Z"},
         {"/add bat.png /title \"THE BAT THAT FLEW AROUND\"", PAGEMAKER_EXIT_USAGE, "too long"},
         {"/add letter.png", PAGEMAKER_EXIT_PICTURE, "not a picture"},

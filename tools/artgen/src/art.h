@@ -74,6 +74,10 @@ void AddWordedButtons(FileSet& files, const Picture& frame, const Picture& panel
 void AddDialogArt(FileSet& files);
 void AddIconArt(FileSet& files);
 void AddPages(FileSet& files);
+void AddMakerArt(FileSet& files); // the Page Maker's window
+
+// A raised cream button tile with a drop shadow; pressed, it sinks onto its shadow.
+void ButtonFace(cairo_t* cr, double w, double h, bool bDown, Rgb face);
 
 // Everything that the program's resources and data folder take from this tool, in English.
 FileSet MakeAllArt();

@@ -9,6 +9,8 @@ namespace {
 
 using Painter = std::function<void(cairo_t*)>;
 
+} // namespace
+
 // A raised cream tile with a drop shadow; pressed, it sinks onto its shadow.
 void ButtonFace(cairo_t* cr, double w, double h, bool bDown, Rgb face) {
     const double r = std::min(12.0, h / 3);
@@ -24,6 +26,8 @@ void ButtonFace(cairo_t* cr, double w, double h, bool bDown, Rgb face) {
     cairo_set_line_width(cr, 2.5);
     cairo_stroke(cr);
 }
+
+namespace {
 
 // Draws one button (face and picture) over the background it will sit on.
 Picture DrawButton(const Picture& under, bool bDown, Rgb face, const Painter& paint) {

@@ -16,5 +16,6 @@ FileSet MakeAllArt() {
     AddPages(files);
     FileSet worded = MakeWordedArt(EnglishArtWords());
     files.insert(worded.begin(), worded.end());
+    AddMakerArt(files);
     return files;
 }

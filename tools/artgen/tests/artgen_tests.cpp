@@ -39,7 +39,8 @@ TEST(ArtFiles, EveryBitmapIsWholeAndUncompressed) {
         EXPECT_EQ(U32(b, 10), nBits == 8 ? 1078u : 54u);
         EXPECT_EQ(b.size(), U32(b, 10) + nRowBytes * U32(b, 22));
     }
-    EXPECT_EQ(nBitmaps, 30 + 232); // the skin's pictures, palette page buttons and swatches
+    // The skin's pictures, palette page buttons and swatches, and the Page Maker's window.
+    EXPECT_EQ(nBitmaps, 30 + 232 + 24);
 }
 
 // Each page as a child meets it: a few dozen closed areas, none a speck, no two touching only

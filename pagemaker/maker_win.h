@@ -1,0 +1,45 @@
+// The Page Maker window's Win32 layer: the window, the parent's pages list, the title box and
+// the words, each in its own file. The logic they show lives in maker_state and maker_view.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+#include "pagemaker/maker_layout.h"
+#include "pagemaker/maker_state.h"
+
+// Opens the window with these pictures (the first shown) and runs it until it is closed;
+// the process's exit code.
+int RunMakerWindow(const std::vector<std::wstring>& pictures);
+// Makes the book's folder the current one, where the parent's pages are kept: the current folder
+// when it holds the book's pages, else the program's own when that does (a picture dropped on the
+// icon may start the program in the picture's folder).
+void GoToBookFolder();
+
+// maker_words_win.cpp: the window's words from the string table, and conversions.
+std::wstring Words(UINT idString);
+std::wstring WordsWith(UINT idString, const std::wstring& strArg);
+std::wstring WordsWith(UINT idString, int n);
+std::wstring WordsWith(UINT idString, int n1, int n2);
+std::wstring WordsWith(UINT idString, const std::wstring& strArg, int n);
+std::wstring Wide(const std::string& strUtf8);
+std::string Utf8Of(const std::wstring& str);
+HFONT MakerFont(int nHeight, int bBold);
+
+// maker_pages_win.cpp: the list of the parent's pages beside the page.
+HWND CreateMyPagesList(HWND hWndParent, HFONT hFont);
+// Reads the pages again; the page nSelect (by file name) chosen when given. Sets the count line.
+void FillMyPagesList(HWND hWndList, HWND hWndCount, const std::string& strSelect);
+void DrawMyPageItem(const DRAWITEMSTRUCT* lpDraw, HFONT hFont);
+// The chosen page's file name, or "" for none.
+std::string ChosenMyPage(HWND hWndList);
+// How many pages of the parent's there are now.
+int CountMyPages();
+
+// maker_title_win.cpp: asks for the page's title in the book's look. TRUE and the title (UTF-8,
+// capitals) when the parent chose Add; FALSE when they changed their mind.
+int AskTitle(HWND hWndOwner, const std::string& strSuggested, std::string* lpstrTitle);
+
+// Bitmaps of the window's own resources, by name, drawn at their size.
+void DrawMakerBitmap(HDC hdc, const wchar_t* lpszName, int x, int y);
+void DrawMakerButton(const DRAWITEMSTRUCT* lpDraw, const wchar_t* lpszUp, const wchar_t* lpszDown);

@@ -1,0 +1,108 @@
+// The Page Maker window's words: every one comes from the string table, so that each language
+// has its own; and the few drawing helpers its pictures share.
+#include <initializer_list>
+
+#include "pagemaker/maker_ids.h"
+#include "pagemaker/maker_win.h"
+
+std::wstring Words(UINT idString) {
+    const wchar_t* lpsz = NULL;
+    int cch = LoadStringW(GetModuleHandleW(NULL), idString, (LPWSTR)&lpsz, 0);
+    return cch > 0 && lpsz ? std::wstring(lpsz, cch) : std::wstring();
+}
+
+namespace {
+
+// The words with their %s and each %d in turn filled in; a translation that leaves one out is
+// still shown.
+std::wstring Format(const std::wstring& strFormat, const std::wstring* lpstrArg,
+                    std::initializer_list<int> numbers) {
+    std::wstring strOut;
+    const int* lpn = numbers.begin();
+    for (size_t i = 0; i < strFormat.size(); i++) {
+        const wchar_t ch = i + 1 < strFormat.size() && strFormat[i] == L'%' ? strFormat[i + 1] : 0;
+        if (ch == L's' && lpstrArg)
+            strOut += *lpstrArg;
+        else if (ch == L'd' && lpn != numbers.end())
+            strOut += std::to_wstring(*lpn++);
+        else if (ch == L'%')
+            strOut += L'%';
+        else {
+            strOut += strFormat[i];
+            continue;
+        }
+        i++;
+    }
+    return strOut;
+}
+
+} // namespace
+
+std::wstring WordsWith(UINT idString, const std::wstring& strArg) {
+    return Format(Words(idString), &strArg, {});
+}
+std::wstring WordsWith(UINT idString, int n) {
+    return Format(Words(idString), NULL, {n});
+}
+std::wstring WordsWith(UINT idString, int n1, int n2) {
+    return Format(Words(idString), NULL, {n1, n2});
+}
+std::wstring WordsWith(UINT idString, const std::wstring& strArg, int n) {
+    return Format(Words(idString), &strArg, {n});
+}
+
+std::wstring Wide(const std::string& strUtf8) {
+    int cch = MultiByteToWideChar(CP_UTF8, 0, strUtf8.c_str(), -1, NULL, 0);
+    std::wstring str(cch > 0 ? cch - 1 : 0, L'\0');
+    if (cch > 1)
+        MultiByteToWideChar(CP_UTF8, 0, strUtf8.c_str(), -1, &str[0], cch);
+    return str;
+}
+
+std::string Utf8Of(const std::wstring& str) {
+    int cb = WideCharToMultiByte(CP_UTF8, 0, str.c_str(), -1, NULL, 0, NULL, NULL);
+    std::string strOut(cb > 0 ? cb - 1 : 0, '\0');
+    if (cb > 1)
+        WideCharToMultiByte(CP_UTF8, 0, str.c_str(), -1, &strOut[0], cb, NULL, NULL);
+    return strOut;
+}
+
+HFONT MakerFont(int nHeight, int bBold) {
+    return CreateFontW(-nHeight, 0, 0, 0, bBold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, Words(IDS_MAKER_FONT).c_str());
+}
+
+void DrawMakerBitmap(HDC hdc, const wchar_t* lpszName, int x, int y) {
+    HBITMAP hbm = (HBITMAP)LoadImageW(GetModuleHandleW(NULL), lpszName, IMAGE_BITMAP, 0, 0,
+                                      LR_CREATEDIBSECTION);
+    if (!hbm)
+        return;
+    BITMAP bm;
+    GetObjectW(hbm, sizeof(bm), &bm);
+    HDC hdcMem = CreateCompatibleDC(hdc);
+    HGDIOBJ hOld = SelectObject(hdcMem, hbm);
+    BitBlt(hdc, x, y, bm.bmWidth, bm.bmHeight, hdcMem, 0, 0, SRCCOPY);
+    SelectObject(hdcMem, hOld);
+    DeleteDC(hdcMem);
+    DeleteObject(hbm);
+}
+
+void DrawMakerButton(const DRAWITEMSTRUCT* lpDraw, const wchar_t* lpszUp, const wchar_t* lpszDown) {
+    const int bDown = (lpDraw->itemState & ODS_SELECTED) != 0;
+    DrawMakerBitmap(lpDraw->hDC, bDown ? lpszDown : lpszUp, 0, 0);
+    if (lpDraw->itemState & ODS_DISABLED) {
+        // A button that has nothing to do now is shown faded, not hidden.
+        RECT rc = lpDraw->rcItem;
+        HDC hdcFade = CreateCompatibleDC(lpDraw->hDC);
+        HBITMAP hbm = CreateCompatibleBitmap(lpDraw->hDC, 1, 1);
+        HGDIOBJ hOld = SelectObject(hdcFade, hbm);
+        SetPixel(hdcFade, 0, 0, RGB(255, 250, 234));
+        BLENDFUNCTION blend = {AC_SRC_OVER, 0, 150, 0};
+        GdiAlphaBlend(lpDraw->hDC, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, hdcFade,
+                      0, 0, 1, 1, blend);
+        SelectObject(hdcFade, hOld);
+        DeleteObject(hbm);
+        DeleteDC(hdcFade);
+    }
+}
