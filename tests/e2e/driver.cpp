@@ -289,11 +289,46 @@ int CImage::Load(const std::string& strExe, const char* lpszName) {
     return bOk;
 }
 
+int CImage::Load(const std::string& strExe, const char* lpszName, WORD wLanguage) {
+    HMODULE hModule = LoadLibraryExA(strExe.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC hRes = hModule ? FindResourceExA(hModule, (LPCSTR)RT_BITMAP, lpszName, wLanguage) : NULL;
+    const BITMAPINFO* lpbmi =
+        hRes ? (const BITMAPINFO*)LockResource(LoadResource(hModule, hRes)) : NULL;
+    int bOk = FALSE;
+    if (lpbmi) {
+        // Made as LoadImage makes it: a bitmap of the screen's format, from the packed DIB.
+        const BITMAPINFOHEADER& bih = lpbmi->bmiHeader;
+        DWORD nColours = bih.biClrUsed         ? bih.biClrUsed
+                         : bih.biBitCount <= 8 ? 1u << bih.biBitCount
+                                               : 0;
+        const BYTE* lpBits = (const BYTE*)lpbmi + bih.biSize + nColours * sizeof(RGBQUAD) +
+                             (bih.biCompression == BI_BITFIELDS ? 12 : 0);
+        HDC hdc = GetDC(NULL);
+        HBITMAP hbm = CreateDIBitmap(hdc, &bih, CBM_INIT, lpBits, lpbmi, DIB_RGB_COLORS);
+        cx = bih.biWidth;
+        cy = bih.biHeight < 0 ? -bih.biHeight : bih.biHeight;
+        bOk = hbm != NULL && ReadPixels(hdc, hbm, cx, cy, &px);
+        DeleteObject(hbm);
+        ReleaseDC(NULL, hdc);
+    }
+    if (hModule)
+        FreeLibrary(hModule);
+    return bOk;
+}
+
 int CountDifferences(const CScreen& screen, const CImage& image, int x, int y) {
     int nDiff = 0;
     for (int j = 0; j < image.cy; j++)
         for (int i = 0; i < image.cx; i++)
             nDiff += screen.At(x + i, y + j) != image.At(i, j);
+    return nDiff;
+}
+
+int TitleDifferences(const CScreen& screen, const CImage& titles, int nStrip) {
+    int nDiff = 0;
+    for (int y = 0; y < 10; y++)
+        for (int x = 0; x < 140; x++)
+            nDiff += screen.At(330 + x, 561 + y) != titles.At(x, nStrip * 10 + y);
     return nDiff;
 }
 

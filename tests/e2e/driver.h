@@ -100,6 +100,8 @@ int WaitForPage(const std::vector<uint32_t>& expected, DWORD dwTimeoutMs = 5000)
 class CImage {
   public:
     int Load(const std::string& strExe, const char* lpszName);
+    // The picture of one language (a LANGID), as the program finds it by its chosen language.
+    int Load(const std::string& strExe, const char* lpszName, WORD wLanguage);
     uint32_t At(int x, int y) const { return px[(size_t)y * cx + x]; }
     int cx = 0, cy = 0;
     std::vector<uint32_t> px;
@@ -107,6 +109,8 @@ class CImage {
 
 // How many pixels of the image, placed at (x, y), the screen shows differently.
 int CountDifferences(const CScreen& screen, const CImage& image, int x, int y);
+// How many pixels of the title plate below the page differ from strip nStrip of the title strips.
+int TitleDifferences(const CScreen& screen, const CImage& titles, int nStrip);
 
 // A message box of the program's process, as found on the screen.
 struct ShownBox {

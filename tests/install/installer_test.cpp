@@ -148,6 +148,21 @@ TEST(Installer, InstallsPerUserColoursKeepsAndUninstallsLeavingTheColouring) {
         EXPECT_NE(strTexts.find(lpszNext), std::wstring::npos) << lpszNext;
     std::vector<uint8_t> de = {'d', 'e', '\r', '\n'};
     EXPECT_EQ(ReadFileBytes(strChoice), de);
+    {
+        // The book started from its shortcut then speaks German: the first page's German title.
+        CProgram program;
+        CImage titles;
+        CScreen screen;
+        std::pair<std::string, std::string> lnk = ReadShortcut(links[0]);
+        ASSERT_TRUE(titles.Load(strExe, "Titles", MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN)));
+        ASSERT_TRUE(program.Start(lnk.second, lnk.first) && program.WaitForWindow(30000));
+        PressKey(VK_RETURN);
+        ASSERT_TRUE(program.WaitForColouring() && screen.Grab());
+        EXPECT_EQ(TitleDifferences(screen, titles, 3), 0);
+        PressKey('Q');
+        DWORD dwCode = 1234;
+        EXPECT_TRUE(program.WaitExit(10000, &dwCode));
+    }
     EXPECT_TRUE(FileExists(PathIn(strDir, "twell3.mid")));
     EXPECT_EQ(ReadFileBytes(strPage), saved);
     EXPECT_EQ(ReadFileBytes(PathIn(strDir, "printer.dta")), option);
