@@ -96,6 +96,8 @@ Section "$(W_section_book)" SecProgram
     CreateShortcut "$SMPROGRAMS\${MAKERNAME}.lnk" "$INSTDIR\pagemaker.exe" "" "$INSTDIR\pagemaker.exe" 0
 
     WriteRegStr HKCU "${UNINSTKEY}" "DisplayName" "${APPNAME}"
+    ; The uninstaller speaks it too, also after a silent install.
+    WriteRegStr HKCU "${UNINSTKEY}" "Language" "$LANGUAGE"
     WriteRegStr HKCU "${UNINSTKEY}" "DisplayIcon" "$INSTDIR\tintwell3.exe,0"
     WriteRegStr HKCU "${UNINSTKEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${UNINSTKEY}" "Publisher" "${PUBLISHER}"
