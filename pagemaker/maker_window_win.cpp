@@ -16,11 +16,13 @@ const wchar_t MAKER_CLASS[] = L"TWPAGEMAKER";
 MakerState state;
 HWND hWndMaker;
 HWND hWndPictures, hWndAreas, hWndGap, hWndLines, hWndStatus, hWndList, hWndCount;
-HFONT hFont, hFontBold;
+HFONT hFont, hFontBold, hFontButton;
 HBRUSH hbrPlate;
 HBITMAP hbmBack;
 std::wstring strLastDone; // the status line's second half: what the parent did last
 
+const UINT ButtonWords[MAKER_BUTTONS] = {
+    IDS_MAKER_BUTTON_OPEN, 0, 0, 0, 0, IDS_MAKER_BUTTON_ADD, 0, 0, IDS_MAKER_BUTTON_REMOVE};
 const wchar_t* const ButtonArt[MAKER_BUTTONS][2] = {
     {L"MakerOpen", L"MakerOpenDn"},       {L"MakerGapLess", L"MakerGapLessDn"},
     {L"MakerGapMore", L"MakerGapMoreDn"}, {L"MakerLighter", L"MakerLighterDn"},
@@ -215,6 +217,7 @@ int OnCreate(HWND hWnd) {
     hWndMaker = hWnd;
     hFont = MakerFont(15, FALSE);
     hFontBold = MakerFont(19, TRUE);
+    hFontButton = MakerFont(17, TRUE);
     hbrPlate = CreateSolidBrush(RGB(255, 250, 234));
     hbmBack = (HBITMAP)LoadImageW(GetModuleHandleW(NULL), L"MakerBack", IMAGE_BITMAP, 0, 0, 0);
     for (int i = 0; i < MAKER_BUTTONS; i++)
@@ -245,6 +248,17 @@ void PaintMaker(HDC hdc) {
     BitBlt(hdc, 0, 0, MAKER_WIDTH, MAKER_HEIGHT, hdcBack, 0, 0, SRCCOPY);
     SelectObject(hdcBack, hOld);
     DeleteDC(hdcBack);
+    const struct {
+        const MakerPlace* lpPlace;
+        UINT idWords;
+    } Labels[] = {{&MakerLabelGap, IDS_MAKER_LABEL_GAPS},
+                  {&MakerLabelLines, IDS_MAKER_LABEL_LINES},
+                  {&MakerLabelMine, IDS_MAKER_LABEL_MINE}};
+    for (const auto& label : Labels) {
+        const MakerPlace& place = *label.lpPlace;
+        RECT rc = {place.x, place.y, place.x + place.cx, place.y + place.cy};
+        DrawWords(hdc, Words(label.idWords), rc, hFontBold, DT_CENTER);
+    }
     if (state.view.size() != PAGE_BYTES)
         return; // the background's blank page
     BITMAPINFO bmi = {};
@@ -272,7 +286,8 @@ LRESULT OnDrawItem(const DRAWITEMSTRUCT* lpDraw) {
     }
     const int nButton = (int)lpDraw->CtlID - IDC_MAKER_FIRST_BUTTON;
     if (nButton >= 0 && nButton < MAKER_BUTTONS)
-        DrawMakerButton(lpDraw, ButtonArt[nButton][0], ButtonArt[nButton][1]);
+        DrawMakerButton(lpDraw, ButtonArt[nButton][0], ButtonArt[nButton][1], ButtonWords[nButton],
+                        hFontButton);
     return TRUE;
 }
 
@@ -283,7 +298,8 @@ LRESULT OnCtlColorStatic(HDC hdc) {
 }
 
 void OnDestroy() {
-    for (HGDIOBJ h : {(HGDIOBJ)hFont, (HGDIOBJ)hFontBold, (HGDIOBJ)hbrPlate, (HGDIOBJ)hbmBack})
+    for (HGDIOBJ h : {(HGDIOBJ)hFont, (HGDIOBJ)hFontBold, (HGDIOBJ)hFontButton, (HGDIOBJ)hbrPlate,
+                      (HGDIOBJ)hbmBack})
         DeleteObject(h);
     PostQuitMessage(0);
 }

@@ -4,11 +4,10 @@
 
 #include "pagemaker/maker_ids.h"
 #include "pagemaker/maker_win.h"
+#include "shell/base/language.h"
 
 std::wstring Words(UINT idString) {
-    const wchar_t* lpsz = NULL;
-    int cch = LoadStringW(GetModuleHandleW(NULL), idString, (LPWSTR)&lpsz, 0);
-    return cch > 0 && lpsz ? std::wstring(lpsz, cch) : std::wstring();
+    return LoadResStringW(idString, 0);
 }
 
 namespace {
@@ -68,7 +67,7 @@ std::string Utf8Of(const std::wstring& str) {
 }
 
 HFONT MakerFont(int nHeight, int bBold) {
-    return CreateFontW(-nHeight, 0, 0, 0, bBold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
+    return CreateFontW(-nHeight, 0, 0, 0, bBold ? FW_BOLD : FW_NORMAL, 0, 0, 0, LanguageCharSet(),
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
                        DEFAULT_PITCH | FF_SWISS, Words(IDS_MAKER_FONT).c_str());
 }
@@ -88,9 +87,18 @@ void DrawMakerBitmap(HDC hdc, const wchar_t* lpszName, int x, int y) {
     DeleteObject(hbm);
 }
 
-void DrawMakerButton(const DRAWITEMSTRUCT* lpDraw, const wchar_t* lpszUp, const wchar_t* lpszDown) {
+void DrawMakerButton(const DRAWITEMSTRUCT* lpDraw, const wchar_t* lpszUp, const wchar_t* lpszDown,
+                     UINT idCaption, HFONT hFont) {
     const int bDown = (lpDraw->itemState & ODS_SELECTED) != 0;
     DrawMakerBitmap(lpDraw->hDC, bDown ? lpszDown : lpszUp, 0, 0);
+    if (idCaption) {
+        // The words beside the button's picture, as the book's wide buttons have them.
+        RECT rc = lpDraw->rcItem;
+        rc.left += 48;
+        rc.right -= 6;
+        OffsetRect(&rc, 0, bDown ? 2 : -1);
+        DrawWords(lpDraw->hDC, Words(idCaption), rc, hFont, DT_CENTER);
+    }
     if (lpDraw->itemState & ODS_DISABLED) {
         // A button that has nothing to do now is shown faded, not hidden.
         RECT rc = lpDraw->rcItem;
@@ -105,4 +113,14 @@ void DrawMakerButton(const DRAWITEMSTRUCT* lpDraw, const wchar_t* lpszUp, const 
         DeleteObject(hbm);
         DeleteDC(hdcFade);
     }
+}
+
+void DrawWords(HDC hdc, const std::wstring& strWords, const RECT& rc, HFONT hFont, UINT uAlign) {
+    HGDIOBJ hOld = SelectObject(hdc, hFont);
+    SetBkMode(hdc, TRANSPARENT);
+    SetTextColor(hdc, RGB(43, 45, 92));
+    RECT rcText = rc;
+    DrawTextW(hdc, strWords.c_str(), -1, &rcText,
+              uAlign | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SelectObject(hdc, hOld);
 }

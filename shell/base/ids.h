@@ -57,6 +57,14 @@
 #define IDS_MAKER_TITLE_TOO_WIDE 135
 #define IDS_MAKER_DAMAGED_LIST 137
 #define IDS_MAKER_FONT 138
+#define IDS_MAKER_BUTTON_OPEN 140
+#define IDS_MAKER_BUTTON_ADD 141
+#define IDS_MAKER_BUTTON_REMOVE 142
+#define IDS_MAKER_BUTTON_ADD_TITLE 143
+#define IDS_MAKER_BUTTON_CANCEL 144
+#define IDS_MAKER_LABEL_GAPS 145
+#define IDS_MAKER_LABEL_LINES 146
+#define IDS_MAKER_LABEL_MINE 147
 
 // Numbered bitmaps: the 8 palette-page buttons and the 224 swatches (two looks stacked).
 #define IDB_PALETTE_FIRST 91

@@ -1,5 +1,6 @@
 // The Page Maker's window in the book's look: the dotted sky, the mat round the page, cream
-// plates for its words and list, its buttons and the title box.
+// plates for its words and list, its buttons and the title box. The pictures hold no words: the
+// window writes them from its string table, in the parent's language.
 #include "art.h"
 #include "icons.h"
 #include "pagemaker/maker_layout.h"
@@ -13,14 +14,6 @@ using Painter = std::function<void(cairo_t*, double w, double h)>;
 void Plate(cairo_t* cr, double x, double y, double w, double h, double r) {
     RoundRectPath(cr, x + 0.5, y + 0.5, w - 1, h - 1, r);
     FillStroke(cr, Theme::Cream, Theme::Ink, 3);
-}
-
-// Words on a cream plate: plain ink, centred, made smaller until they fit.
-void Label(cairo_t* cr, const MakerPlace& place, const std::string& text, double dSize) {
-    while (TextWidth(cr, FONT_LABEL, dSize, text) > place.cx - 8 && dSize > 9)
-        dSize -= 0.5;
-    Caption(cr, FONT_LABEL, dSize, place.x + place.cx / 2.0,
-            place.y + place.cy / 2.0 + dSize * 0.36, text, Theme::Ink, Theme::Ink, 0);
 }
 
 Picture DrawMakerBack() {
@@ -62,9 +55,6 @@ Picture DrawMakerBack() {
     Plate(cr, 14, 550, 680, 56, 12);
     Plate(cr, 14, 608, 680, 46, 12);
     Plate(cr, 710, 60, 262, 594, 14);
-    Label(cr, MakerLabelGap, "Gaps", 19);
-    Label(cr, MakerLabelLines, "Lines", 19);
-    Label(cr, MakerLabelMine, "Your pages", 21);
     return c.Snapshot();
 }
 
@@ -88,17 +78,10 @@ void Ink(cairo_t* cr, double w) {
     cairo_stroke(cr);
 }
 
-// A small picture at the left and the words beside it, as the book's wide buttons are.
-Painter Worded(const std::function<void(cairo_t*, double cy)>& picture, const std::string& text) {
-    return [picture, text](cairo_t* cr, double w, double h) {
-        const double cy = h / 2 - 1;
-        picture(cr, cy);
-        double dSize = 18;
-        while (TextWidth(cr, FONT_LABEL, dSize, text) > w - 62 && dSize > 10)
-            dSize -= 0.5;
-        Caption(cr, FONT_LABEL, dSize, 48 + (w - 54) / 2, cy + dSize * 0.36, text, Theme::Ink,
-                Theme::Ink, 0);
-    };
+// A small picture at the left, as the book's wide buttons have; the window writes the words
+// beside it in the parent's language.
+Painter Worded(const std::function<void(cairo_t*, double cy)>& picture) {
+    return [picture](cairo_t* cr, double, double h) { picture(cr, h / 2 - 1); };
 }
 
 void PictureFolder(cairo_t* cr, double cy) {
@@ -250,22 +233,15 @@ void AddMakerArt(FileSet& files) {
                                               "MakerLighter", "MakerDarker",  "MakerAdd",
                                               "MakerUp",      "MakerDown",    "MakerRemove"};
     const Painter Paint[MAKER_BUTTONS] = {
-        Worded(PictureFolder, "Open a picture"),
-        Sign(false),
-        Sign(true),
-        Stroke(false),
-        Stroke(true),
-        Worded(PictureBook, "Add to the book"),
-        Arrow(true),
-        Arrow(false),
-        Worded(PictureBin, "Remove"),
+        Worded(PictureFolder), Sign(false), Sign(true),   Stroke(false),      Stroke(true),
+        Worded(PictureBook),   Arrow(true), Arrow(false), Worded(PictureBin),
     };
     for (int i = 0; i < MAKER_BUTTONS; ++i)
         AddPair(files, Names[i], back, MakerButtons[i], Paint[i]);
     const Picture title = DrawTitleBack();
     files["MakerTitleBack.bmp"] = EncodeBmp8(title);
     AddPair(files, "MakerTitleOk", title, MakerTitleOk,
-            Worded([](cairo_t* cr, double cy) { PictureMark(cr, cy, true); }, "Add"));
+            Worded([](cairo_t* cr, double cy) { PictureMark(cr, cy, true); }));
     AddPair(files, "MakerTitleCancel", title, MakerTitleCancel,
-            Worded([](cairo_t* cr, double cy) { PictureMark(cr, cy, false); }, "Cancel"));
+            Worded([](cairo_t* cr, double cy) { PictureMark(cr, cy, false); }));
 }
