@@ -2,6 +2,7 @@
 // clean lines, or with a reason when there is no page. Gaps and photos: the page set's test.
 #include <gtest/gtest.h>
 
+#include "pagemaker/maker_view.h"
 #include "pages/pixels.h"
 #include "support/drawn_pictures.h"
 
@@ -135,6 +136,48 @@ TEST(PageMaker, APictureGivesTheSamePageOnEveryBuild) {
             dwHash = (dwHash ^ b) * 16777619u;
     }
     EXPECT_EQ(dwHash, 1646267177u);
+}
+
+// The Page Maker's window shows each area in its own tint: areas facing each other across a
+// line never share one, so a leak shows as one tint on both sides; each join is ringed.
+TEST(PageMaker, TheWindowTintsFacingAreasApartAndRingsEachJoin) {
+    Ink ink = drawn::HouseScene();
+    for (int y = 60; y < ink.h - 60; y += 94) // a cut across the first line of some rows
+        for (int x = 40; x < ink.w - 40; x++)
+            if (ink.At(x, y)) {
+                drawn::CutGap(&ink, x + 1, y, 0, 1, 7);
+                break;
+            }
+    const MadePage page = MakeGrey(ink);
+    const AreaMap areas = MapAreas(page);
+    EXPECT_EQ(areas.nAreas, page.nAreas);
+    const std::vector<int> tints = TintAreas(areas);
+    const std::vector<uint32_t> view = DrawPageView(page, areas, tints);
+    int nFacing = 0;
+    for (int y = 0; y < PAGE_HEIGHT; y++)
+        for (int x = 0, nLastArea = 0, nLineFrom = 0; x < PAGE_WIDTH; x++) {
+            const int nArea = areas.lpLabels[y * PAGE_WIDTH + x];
+            if (!nArea)
+                continue;
+            if (nLastArea && nArea != nLastArea && x - nLineFrom <= 6 && ++nFacing)
+                EXPECT_NE(tints[nArea], tints[nLastArea]) << x << ", " << y;
+            nLastArea = nArea, nLineFrom = x + 1;
+        }
+    EXPECT_GT(nFacing, 1000);
+    ASSERT_GE(page.lpJoins.size(), 4u);
+    for (size_t j = 0; j + 3 < page.lpJoins.size(); j += 4) {
+        const int x = (page.lpJoins[j] + page.lpJoins[j + 2]) / 2 + VIEW_RING_RADIUS;
+        const int y = (page.lpJoins[j + 1] + page.lpJoins[j + 3]) / 2;
+        EXPECT_NE(view[y * PAGE_WIDTH + x], view[y * PAGE_WIDTH + x + 4]) << "no ring at " << j;
+    }
+    EXPECT_EQ(HintFor(MAKE_OK, areas), HINT_NONE);
+
+    // Hatching cuts the page into crumbs: the window says so.
+    Ink hatch(660, 460);
+    for (int y = 0; y < hatch.h; y++)
+        for (int x = 0; x < hatch.w; x++)
+            hatch.At(x, y) = x % 12 < 3 || y % 12 < 3;
+    EXPECT_EQ(HintFor(MAKE_OK, MapAreas(MakeGrey(hatch))), HINT_MANY_TINY);
 }
 
 } // namespace
