@@ -320,6 +320,10 @@ LRESULT CALLBACK MakerWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
         return OnCtlColorStatic((HDC)wParam);
     case WM_DROPFILES:
         return OnDropFiles((HDROP)wParam), 0;
+    case WM_ACTIVATEAPP: // pages added from the command line meanwhile come into the list
+        if (wParam)
+            FillMyPagesList(hWndList, hWndCount, ChosenMyPage(hWndList));
+        return 0;
     case WM_DESTROY:
         return OnDestroy(), 0;
     }

@@ -160,6 +160,26 @@ TEST(PageMakerWindow, ShowsThePageTheCoreMakesAndAddsAndRemovesIt) {
     EXPECT_TRUE(PollFor(5000, 50, [&] { return ReadIndex(strDir).pages.empty(); }));
     EXPECT_FALSE(FileExists(PathIn(strDir, MyPagePath(added.strFile))));
 
+    // A full book: Add says so and asks for no title.
+    MyPagesIndex full;
+    for (int i = 1; i <= MY_PAGES_MAX; i++) {
+        full.pages.push_back({MyPageFileName(i + 10), "PAGE " + std::to_string(i)});
+        CopyFileA(PathIn(strDir, "BAT.TW3").c_str(),
+                  PathIn(strDir, MyPagePath(full.pages.back().strFile)).c_str(), FALSE);
+    }
+    full.nNext = MY_PAGES_MAX + 11;
+    const std::string strFull = SerializeMyPagesIndex(full);
+    ASSERT_TRUE(WriteBytes(PathIn(strDir, MY_PAGES_FOLDER "\\" MY_PAGES_INDEX),
+                           {strFull.begin(), strFull.end()}));
+    ClickIn(hWnd, IDC_MAKER_FIRST_BUTTON + MAKER_ADD);
+    EXPECT_TRUE(PollFor(5000, 50, [&] {
+        return Text(hWnd, IDC_MAKER_STATUS).find(std::to_string(MY_PAGES_MAX)) != std::string::npos;
+    })) << Text(hWnd, IDC_MAKER_STATUS);
+    Settle(300);
+    for (HWND h : TopLevelWindows(maker.dwProcessId))
+        EXPECT_FALSE(ClassOf(h) == "#32770" && IsWindowVisible(h)) << "a title asked for";
+    EXPECT_EQ(ReadIndex(strDir).pages.size(), (size_t)MY_PAGES_MAX);
+
     PostMessage(hWnd, WM_CLOSE, 0, 0);
     DWORD dwExit = 1;
     EXPECT_TRUE(maker.WaitExit(10000, &dwExit));
