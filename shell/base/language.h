@@ -21,7 +21,8 @@ HRSRC FindLangResource(LPCWSTR lpType, LPCWSTR lpName);
 // (511 characters at most; empty when the program has no such string).
 const wchar_t* LoadResStringW(unsigned id, int nSlot);
 
-// A bitmap resource in the book's language, made as LoadBitmapA makes it; null when missing.
+// A bitmap resource in the book's language, else in English, made as LoadBitmapA makes it; null
+// when missing.
 HBITMAP LoadLangBitmap(const char* lpszName);
 
 // Text in the system's code page (a file name) as UTF-16, for FillInWords.

@@ -127,14 +127,11 @@ HBITMAP LoadLangBitmap(const char* lpszName) {
         lpName = MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(lpszName));
     else if (!MultiByteToWideChar(CP_ACP, 0, lpszName, -1, szName, 64))
         return NULL;
-    if (CurrentLanguage() == LANGUAGE_ENGLISH)
-        return LoadBitmapA(Module(), lpszName);
+    // Not LoadBitmapA, which picks by the system's language rather than the book's.
     HRSRC hRes = FindResourceExW(Module(), lpTypeBitmap, lpName, LangId(CurrentLanguage()));
-    // Where the language has no picture of its own the system may hand back the English one.
-    if (hRes == NULL ||
-        hRes == FindResourceExW(Module(), lpTypeBitmap, lpName, LangId(LANGUAGE_ENGLISH)))
-        return LoadBitmapA(Module(), lpszName);
-    return BitmapOfResource(hRes);
+    if (hRes == NULL)
+        hRes = FindResourceExW(Module(), lpTypeBitmap, lpName, LangId(LANGUAGE_ENGLISH));
+    return hRes != NULL ? BitmapOfResource(hRes) : LoadBitmapA(Module(), lpszName);
 }
 
 std::u16string WidenText(const char* lpsz) {

@@ -63,6 +63,24 @@ int CProgram::Start(const std::string& strWorkDir, const std::string& strExe,
     return TRUE;
 }
 
+int CProgram::StartUnderLocale(const std::string& strWorkDir, const std::string& strLocale) {
+    // Started by start, which takes the locale and passes it on with the working directory.
+    std::string strCmd = "LANG=" + strLocale + " LC_ALL= wine start /d '" + strWorkDir + "' '" +
+                         ProgramPath() + "' >/dev/null 2>&1";
+    if (RunUnix(strCmd, 10000) != 0)
+        return FALSE;
+    // Known by its window, the only one of the program.
+    PollFor(15000, 20, [&] {
+        std::vector<HWND> windows = FindProgramWindows();
+        if (windows.size() == 1)
+            GetWindowThreadProcessId(windows[0], &dwProcessId);
+        return dwProcessId != 0;
+    });
+    hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE,
+                           dwProcessId);
+    return hProcess != NULL;
+}
+
 // A named function, not a lambda: on the 32-bit target the callback's calling convention is
 // not the C++ one.
 static BOOL CALLBACK AddTopLevel(HWND hWnd, LPARAM lParam) {
@@ -270,6 +288,38 @@ int WaitForPage(const std::vector<uint32_t>& expected, DWORD dwTimeoutMs) {
     return nDiff;
 }
 
+static BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD wLang, LONG_PTR lParam) {
+    reinterpret_cast<std::vector<WORD>*>(lParam)->push_back(wLang);
+    return TRUE;
+}
+
+// The resource in exactly language wLang: the system's lookup falls back to other languages.
+static HRSRC FindExactResource(HMODULE hModule, LPCWSTR lpType, LPCWSTR lpName, WORD wLang) {
+    std::vector<WORD> languages;
+    EnumResourceLanguagesW(hModule, lpType, lpName, AddLanguage, (LONG_PTR)&languages);
+    for (WORD w : languages)
+        if (w == wLang)
+            return FindResourceExW(hModule, lpType, lpName, wLang);
+    return NULL;
+}
+
+std::wstring ResourceString(const std::string& strExe, unsigned id, WORD wLang) {
+    HMODULE hModule = LoadLibraryExA(strExe.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC hRes = hModule ? FindExactResource(hModule, MAKEINTRESOURCEW(6),
+                                             MAKEINTRESOURCEW(id / 16 + 1), wLang)
+                         : NULL;
+    std::wstring str;
+    if (hRes != NULL) {
+        const WCHAR* p = (const WCHAR*)LockResource(LoadResource(hModule, hRes));
+        for (unsigned i = 0; i < id % 16; i++)
+            p += 1 + *p;
+        str.assign(p + 1, *p);
+    }
+    if (hModule)
+        FreeLibrary(hModule);
+    return str;
+}
+
 int CImage::Load(const std::string& strExe, const char* lpszName) {
     HMODULE hModule = LoadLibraryExA(strExe.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
     HBITMAP hbm = hModule ? (HBITMAP)LoadImageA(hModule, lpszName, IMAGE_BITMAP, 0, 0, 0) : NULL;
@@ -291,7 +341,10 @@ int CImage::Load(const std::string& strExe, const char* lpszName) {
 
 int CImage::Load(const std::string& strExe, const char* lpszName, WORD wLanguage) {
     HMODULE hModule = LoadLibraryExA(strExe.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
-    HRSRC hRes = hModule ? FindResourceExA(hModule, (LPCSTR)RT_BITMAP, lpszName, wLanguage) : NULL;
+    WCHAR szName[64] = L"";
+    MultiByteToWideChar(CP_ACP, 0, lpszName, -1, szName, 64);
+    HRSRC hRes =
+        hModule ? FindExactResource(hModule, MAKEINTRESOURCEW(2), szName, wLanguage) : NULL;
     const BITMAPINFO* lpbmi =
         hRes ? (const BITMAPINFO*)LockResource(LoadResource(hModule, hRes)) : NULL;
     int bOk = FALSE;
@@ -345,6 +398,11 @@ ShownBox WaitForMessageBox(DWORD dwProcessId, DWORD dwTimeoutMs) {
     box.strCaption = sz;
     GetDlgItemTextA(box.hDlg, 0xFFFF, sz, sizeof(sz));
     box.strText = box.hDlg ? sz : "";
+    WCHAR wsz[1024] = L"";
+    GetWindowTextW(box.hDlg, wsz, 1024);
+    box.wstrCaption = wsz;
+    GetDlgItemTextW(box.hDlg, 0xFFFF, wsz, 1024);
+    box.wstrText = box.hDlg ? wsz : L"";
     return box;
 }
 

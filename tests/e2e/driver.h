@@ -42,6 +42,10 @@ class CProgram {
 
     int Start(const std::string& strWorkDir, const std::string& strExe = ProgramPath(),
               const std::string& strArgs = "");
+    // Starts the program from the Unix side under the locale strLocale ("de_DE.UTF-8"), as a
+    // user of that language does: Wine gives a process started so the locale's display language,
+    // where one started by a Wine process keeps its parent's.
+    int StartUnderLocale(const std::string& strWorkDir, const std::string& strLocale);
     // Waits for this process's TWELLWIN3 window to show the intro screen; null on time-out.
     HWND WaitForWindow(DWORD dwTimeoutMs = 15000);
     // TRUE and the exit code once the process has ended within the time.
@@ -100,7 +104,7 @@ int WaitForPage(const std::vector<uint32_t>& expected, DWORD dwTimeoutMs = 5000)
 class CImage {
   public:
     int Load(const std::string& strExe, const char* lpszName);
-    // The picture of one language (a LANGID), as the program finds it by its chosen language.
+    // The picture of exactly one language (a LANGID); FALSE when the program has none in it.
     int Load(const std::string& strExe, const char* lpszName, WORD wLanguage);
     uint32_t At(int x, int y) const { return px[(size_t)y * cx + x]; }
     int cx = 0, cy = 0;
@@ -116,7 +120,12 @@ int TitleDifferences(const CScreen& screen, const CImage& titles, int nStrip);
 struct ShownBox {
     HWND hDlg = NULL;
     std::string strText, strCaption;
+    std::wstring wstrText, wstrCaption; // as shown, in any script
 };
+
+// String id of the program's string table in exactly the language wLang; empty when the
+// program has none in that language.
+std::wstring ResourceString(const std::string& strExe, unsigned id, WORD wLang);
 
 // Waits for a message box of the process; hDlg is null on time-out.
 ShownBox WaitForMessageBox(DWORD dwProcessId, DWORD dwTimeoutMs = 5000);
