@@ -41,8 +41,8 @@ const MakerPlace MakerTitleOk = {60, 164, 130, 46};
 const MakerPlace MakerTitleCancel = {210, 164, 130, 46};
 
 // Plates of the background that words and the list are shown on.
-const MakerPlace MakerPictures = {214, 18, 280, 300}; // the opened pictures' list, dropped
-const MakerPlace MakerAreas = {504, 12, 190, 44};     // "Areas: 24"
+const MakerPlace MakerPictures = {214, 18, 226, 300}; // the opened pictures' list, dropped
+const MakerPlace MakerAreas = {450, 12, 244, 44};     // "Areas: 24"
 const MakerPlace MakerGap = {144, 564, 82, 30};       // "12 px"
 const MakerPlace MakerLines = {434, 564, 102, 30};    // "Normal"
 const MakerPlace MakerStatus = {24, 612, 660, 40};    // the hint and the last thing done

@@ -47,7 +47,21 @@ HWND Control(const wchar_t* lpszClass, DWORD dwStyle, const MakerPlace& place, i
 // The words beside the page: the count of areas, the settings, the hint and the last thing done.
 void ShowWords() {
     const int bPage = HasPage(state);
-    SetWindowTextW(hWndAreas, bPage ? WordsWith(IDS_MAKER_AREAS, state.page.nAreas).c_str() : L"");
+    const std::wstring strAreas = bPage ? WordsWith(IDS_MAKER_AREAS, state.page.nAreas) : L"";
+    SetWindowTextW(hWndAreas, strAreas.c_str());
+    // The count in the largest letters that fit, so that no language loses the number.
+    HDC hdc = GetDC(hWndAreas);
+    HFONT hFontFits = hFont;
+    for (HFONT hFontTry : {hFontBold, hFontButton}) {
+        HGDIOBJ hOld = SelectObject(hdc, hFontTry);
+        SIZE size = {};
+        GetTextExtentPoint32W(hdc, strAreas.c_str(), (int)strAreas.size(), &size);
+        SelectObject(hdc, hOld);
+        if (size.cx <= MakerAreas.cx - 8 && hFontFits == hFont)
+            hFontFits = hFontTry;
+    }
+    ReleaseDC(hWndAreas, hdc);
+    SendMessageW(hWndAreas, WM_SETFONT, (WPARAM)hFontFits, TRUE);
     SetWindowTextW(hWndGap, WordsWith(IDS_MAKER_GAP, state.settings.nGap).c_str());
     const UINT idLines = state.settings.nLines < 0   ? IDS_MAKER_LINES_LIGHTER
                          : state.settings.nLines > 0 ? IDS_MAKER_LINES_DARKER

@@ -116,11 +116,27 @@ void DrawMakerButton(const DRAWITEMSTRUCT* lpDraw, const wchar_t* lpszUp, const 
 }
 
 void DrawWords(HDC hdc, const std::wstring& strWords, const RECT& rc, HFONT hFont, UINT uAlign) {
+    // Smaller letters for words that would not fit, down to a size still easy to read.
+    LOGFONTW lf;
+    GetObjectW(hFont, sizeof(lf), &lf);
+    HFONT hFontSmaller = NULL;
     HGDIOBJ hOld = SelectObject(hdc, hFont);
+    SIZE size = {};
+    while (GetTextExtentPoint32W(hdc, strWords.c_str(), (int)strWords.size(), &size) &&
+           size.cx > rc.right - rc.left && lf.lfHeight < -11) {
+        lf.lfHeight++;
+        HFONT hFontNext = CreateFontIndirectW(&lf);
+        SelectObject(hdc, hFontNext);
+        if (hFontSmaller)
+            DeleteObject(hFontSmaller);
+        hFontSmaller = hFontNext;
+    }
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, RGB(43, 45, 92));
     RECT rcText = rc;
     DrawTextW(hdc, strWords.c_str(), -1, &rcText,
               uAlign | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(hdc, hOld);
+    if (hFontSmaller)
+        DeleteObject(hFontSmaller);
 }
