@@ -51,6 +51,7 @@ desktop-file-validate --no-hints $apps/tintwell3.desktop $apps/tintwell3-pages.d
 # Read as the menus read them: GLib's desktop-entry reader, in the session's language.
 gcc -o "$work/entry" -x c - $(pkg-config --cflags --libs glib-2.0) <<'C' || fail "no entry reader"
 #include <glib.h>
+#include <stdio.h>
 int main(int argc, char** argv) {
     GKeyFile* lpFile = g_key_file_new();
     char* lpszText = NULL;

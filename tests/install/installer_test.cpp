@@ -67,7 +67,7 @@ BOOL CALLBACK ChooseGerman(HWND hChild, LPARAM) {
 // Clicks through the installer started by hand, in German. Returns the texts its button to go on
 // showed, one after another, or "" when it did not end with 0.
 std::wstring InstallInGerman(const std::string& strDir) {
-    std::wstring strTexts;
+    std::wstring strTexts, strShown;
     CProgram setup;
     DWORD dwCode = 1;
     PollFor(setup.Start(strDir, TW_SETUP_EXE) ? 120000 : 0, 300, [&] {
@@ -75,10 +75,16 @@ std::wstring InstallInGerman(const std::string& strDir) {
             HWND hNext = GetDlgItem(hWnd, IDOK);
             if (!IsWindowVisible(hWnd) || !hNext || !IsWindowEnabled(hNext))
                 continue;
-            EnumChildWindows(hWnd, ChooseGerman, 0);
             WCHAR sz[100] = L"";
             GetWindowTextW(hNext, sz, 100);
+            // A page is worked once it has stood for a poll: its buttons come before its boxes.
+            if (strShown != sz) {
+                strShown = sz;
+                continue;
+            }
+            EnumChildWindows(hWnd, ChooseGerman, 0);
             strTexts = strTexts + sz + L"|";
+            strShown.clear();
             PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)hNext);
         }
         return setup.WaitExit(0, &dwCode);
