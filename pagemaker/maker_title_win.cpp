@@ -105,7 +105,7 @@ void OnOk(HWND hDlg, TitleBox* lpBox) {
     const std::string strTitle = TidyTitle(Utf8Of(lpBox->strGood));
     const TitleResult nCheck = CheckMyPageTitle(strTitle);
     if (nCheck != TITLE_OK) {
-        SetDlgItemTextW(hDlg, IDC_MAKER_TITLE_WHY, Wide(TitleResultText(nCheck)).c_str());
+        SetDlgItemTextW(hDlg, IDC_MAKER_TITLE_WHY, TitleWords(nCheck).c_str());
         SetFocus(GetDlgItem(hDlg, IDC_MAKER_TITLE_EDIT));
         return;
     }

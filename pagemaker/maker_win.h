@@ -7,6 +7,7 @@
 
 #include "pagemaker/maker_layout.h"
 #include "pagemaker/maker_state.h"
+#include "pages/my_pages.h"
 
 // Opens the window with these pictures (the first shown) and runs it until it is closed;
 // the process's exit code.
@@ -22,6 +23,10 @@ std::wstring WordsWith(UINT idString, const std::wstring& strArg);
 std::wstring WordsWith(UINT idString, int n);
 std::wstring WordsWith(UINT idString, int n1, int n2);
 std::wstring WordsWith(UINT idString, const std::wstring& strArg, int n);
+// A parent's words for what a change to the parent's pages or a title check came to; nTitle
+// matters for MYPAGES_BAD_TITLE only.
+std::wstring MyPagesWords(MyPagesResult nResult, TitleResult nTitle = TITLE_OK);
+std::wstring TitleWords(TitleResult nTitle);
 std::wstring Wide(const std::string& strUtf8);
 std::string Utf8Of(const std::wstring& str);
 HFONT MakerFont(int nHeight, int bBold);

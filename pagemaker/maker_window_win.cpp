@@ -169,7 +169,7 @@ void OnAdd() {
     MyPagesResult nResult = AddMyPage(EncodeMadePage(state.page), strTitle, &strFile);
     if (nResult != MYPAGES_OK) {
         TitleResult nTitle = nResult == MYPAGES_BAD_TITLE ? CheckMyPageTitle(strTitle) : TITLE_OK;
-        return Say(WordsWith(IDS_MAKER_NOT_ADDED, Wide(MyPagesResultText(nResult, nTitle))));
+        return Say(WordsWith(IDS_MAKER_NOT_ADDED, MyPagesWords(nResult, nTitle)));
     }
     FillMyPagesList(hWndList, hWndCount, strFile);
     Say(WordsWith(IDS_MAKER_ADDED, Wide(strTitle), 5 + CountMyPages()));
@@ -195,13 +195,11 @@ void OnListCommand(int nButton) {
         if (pages[i].strFile == strFile)
             nPlace = 6 + (int)i;
     if (nButton == MAKER_REMOVE)
-        Say(nResult == MYPAGES_OK
-                ? WordsWith(IDS_MAKER_REMOVED, strTitle)
-                : WordsWith(IDS_MAKER_NOT_REMOVED, Wide(MyPagesResultText(nResult))));
+        Say(nResult == MYPAGES_OK ? WordsWith(IDS_MAKER_REMOVED, strTitle)
+                                  : WordsWith(IDS_MAKER_NOT_REMOVED, MyPagesWords(nResult)));
     else
-        Say(nResult == MYPAGES_OK
-                ? WordsWith(IDS_MAKER_MOVED, strTitle, nPlace)
-                : WordsWith(IDS_MAKER_NOT_MOVED, Wide(MyPagesResultText(nResult))));
+        Say(nResult == MYPAGES_OK ? WordsWith(IDS_MAKER_MOVED, strTitle, nPlace)
+                                  : WordsWith(IDS_MAKER_NOT_MOVED, MyPagesWords(nResult)));
 }
 
 void OnCommand(int id, int nCode) {

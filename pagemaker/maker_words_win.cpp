@@ -50,6 +50,40 @@ std::wstring WordsWith(UINT idString, const std::wstring& strArg, int n) {
     return Format(Words(idString), &strArg, {n});
 }
 
+std::wstring TitleWords(TitleResult nTitle) {
+    switch (nTitle) {
+    case TITLE_OK:
+        return L"";
+    case TITLE_EMPTY:
+        return Words(IDS_MAKER_RESULT_NO_TITLE);
+    case TITLE_BAD_LETTER:
+        return Words(IDS_MAKER_RESULT_BAD_LETTER);
+    case TITLE_TOO_WIDE:
+        break;
+    }
+    return Words(IDS_MAKER_RESULT_TOO_WIDE);
+}
+
+std::wstring MyPagesWords(MyPagesResult nResult, TitleResult nTitle) {
+    switch (nResult) {
+    case MYPAGES_OK:
+        return L"";
+    case MYPAGES_FULL:
+        return WordsWith(IDS_MAKER_RESULT_FULL, MY_PAGES_MAX);
+    case MYPAGES_BAD_TITLE:
+        return TitleWords(nTitle);
+    case MYPAGES_NOT_FOUND:
+        return Words(IDS_MAKER_RESULT_NOT_FOUND);
+    case MYPAGES_CANNOT_MOVE:
+        return Words(IDS_MAKER_RESULT_CANNOT_MOVE);
+    case MYPAGES_BUSY:
+        return Words(IDS_MAKER_RESULT_BUSY);
+    case MYPAGES_WRITE_FAILED:
+        break;
+    }
+    return Words(IDS_MAKER_RESULT_WRITE_FAILED);
+}
+
 std::wstring Wide(const std::string& strUtf8) {
     int cch = MultiByteToWideChar(CP_UTF8, 0, strUtf8.c_str(), -1, NULL, 0);
     std::wstring str(cch > 0 ? cch - 1 : 0, L'\0');

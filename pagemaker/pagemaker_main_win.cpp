@@ -77,9 +77,9 @@ int AddPageToBook(const PagemakerArgs& args) {
         args.bTitle ? TidyTitle(args.strTitle) : TitleForPicture(args.strPicture, TitleFits);
     TitleResult nTitle = CheckMyPageTitle(strTitle);
     if (nTitle != TITLE_OK)
-        return Say(PAGEMAKER_EXIT_USAGE, "\"" + strTitle + "\": " + TitleResultText(nTitle));
+        return Say(PAGEMAKER_EXIT_USAGE, "\"" + strTitle + "\": " + Utf8Of(TitleWords(nTitle)));
     if (ListMyPages().size() >= MY_PAGES_MAX)
-        return Say(PAGEMAKER_EXIT_FULL, MyPagesResultText(MYPAGES_FULL));
+        return Say(PAGEMAKER_EXIT_FULL, Utf8Of(MyPagesWords(MYPAGES_FULL)));
     MadePage page;
     if (int nExit = MakePageOf(args, &page))
         return nExit;
@@ -87,7 +87,7 @@ int AddPageToBook(const PagemakerArgs& args) {
     MyPagesResult nResult = AddMyPage(EncodeMadePage(page), strTitle, &strFile);
     if (nResult != MYPAGES_OK)
         return Say(nResult == MYPAGES_FULL ? PAGEMAKER_EXIT_FULL : PAGEMAKER_EXIT_WRITE,
-                   MyPagesResultText(nResult));
+                   Utf8Of(MyPagesWords(nResult)));
     std::vector<MyPage> pages = ListMyPages();
     int nPage = 0;
     for (size_t i = 0; i < pages.size(); i++)

@@ -164,39 +164,3 @@ std::string SerializeMyPagesIndex(const MyPagesIndex& index) {
         strText += page.strFile + " " + page.strTitle + "\r\n";
     return strText;
 }
-
-std::string TitleResultText(TitleResult nTitle) {
-    switch (nTitle) {
-    case TITLE_OK:
-        return "";
-    case TITLE_EMPTY:
-        return "The page needs a title: a word or two in capital letters.";
-    case TITLE_BAD_LETTER:
-        return "A title may have capital letters A to Z, digits and spaces only.";
-    case TITLE_TOO_WIDE:
-        break;
-    }
-    return "The title is too long for the title plate below the page; try a shorter one.";
-}
-
-std::string MyPagesResultText(MyPagesResult nResult, TitleResult nTitle) {
-    switch (nResult) {
-    case MYPAGES_OK:
-        return "";
-    case MYPAGES_FULL:
-        return "The book already has " + std::to_string(MY_PAGES_MAX) +
-               " pages of your own, as many as it takes; remove one to add another.";
-    case MYPAGES_BAD_TITLE:
-        return TitleResultText(nTitle);
-    case MYPAGES_NOT_FOUND:
-        return "That page is no longer in the book.";
-    case MYPAGES_CANNOT_MOVE:
-        return "That page cannot move further that way.";
-    case MYPAGES_BUSY:
-        return "Another program is changing the book's pages; try again in a moment.";
-    case MYPAGES_WRITE_FAILED:
-        break;
-    }
-    return "The book's pages could not be written (the disk may be full or locked); nothing "
-           "was changed.";
-}

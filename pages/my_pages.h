@@ -70,10 +70,6 @@ enum MyPagesResult {
     MYPAGES_WRITE_FAILED // the disk refused: nothing was changed
 };
 
-// A sentence for a parent. nTitle matters for MYPAGES_BAD_TITLE only.
-std::string MyPagesResultText(MyPagesResult nResult, TitleResult nTitle = TITLE_OK);
-std::string TitleResultText(TitleResult nTitle);
-
 // ---- The pages in the book's folder (the current directory); my_pages_win.cpp ----
 
 // The parent's pages in the book's order; an empty list when there are none. lpbDamaged, when
