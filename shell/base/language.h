@@ -9,8 +9,6 @@
 // LANGUAGE.TXT in the book's folder names (English for one the book does not have); without
 // that file the user's display language, or the book's nearest to it; else English.
 int CurrentLanguage();
-// Chooses again at the next call (for the tests, which change the choice file).
-void ForgetLanguage();
 // The font character set the book's language needs.
 BYTE LanguageCharSet();
 

@@ -31,10 +31,6 @@ int CurrentLanguage() {
     return nLanguage;
 }
 
-void ForgetLanguage() {
-    nLanguage = -1;
-}
-
 BYTE LanguageCharSet() {
     return BookLanguages[CurrentLanguage()].nCharSet;
 }
@@ -128,10 +124,8 @@ HBITMAP LoadLangBitmap(const char* lpszName) {
     else if (!MultiByteToWideChar(CP_ACP, 0, lpszName, -1, szName, 64))
         return NULL;
     // Not LoadBitmapA, which picks by the system's language rather than the book's.
-    HRSRC hRes = FindResourceExW(Module(), lpTypeBitmap, lpName, LangId(CurrentLanguage()));
-    if (hRes == NULL)
-        hRes = FindResourceExW(Module(), lpTypeBitmap, lpName, LangId(LANGUAGE_ENGLISH));
-    return hRes != NULL ? BitmapOfResource(hRes) : LoadBitmapA(Module(), lpszName);
+    HRSRC hRes = FindLangResource(lpTypeBitmap, lpName);
+    return hRes != NULL ? BitmapOfResource(hRes) : NULL;
 }
 
 std::u16string WidenText(const char* lpsz) {
