@@ -15,15 +15,15 @@ struct TitleBox {
     int bChanging;
 };
 
-// The characters a title takes: capitals, digits and spaces. Lower case comes in as capitals
-// (the field makes it so); anything else is left out.
+// The characters a title takes: capitals (also those of the book's other languages), digits and
+// spaces. Lower case comes in as capitals, as the system makes them; anything else is left out.
 std::wstring TitleLetters(const std::wstring& str) {
     std::wstring strOut;
     for (wchar_t ch : str) {
-        if (ch >= L'a' && ch <= L'z')
-            ch = (wchar_t)(ch - L'a' + L'A');
-        if ((ch >= L'A' && ch <= L'Z') || (ch >= L'0' && ch <= L'9') || ch == L' ')
-            strOut += ch;
+        wchar_t sz[2] = {ch, 0};
+        CharUpperBuffW(sz, 1);
+        if (sz[0] == L' ' || CheckTitleLetters(Utf8Of(sz)) == TITLE_OK)
+            strOut += sz[0];
     }
     return strOut;
 }

@@ -3,12 +3,28 @@
 
 #include <cstdio>
 
+const char szMoreTitleCapitals[] = "ÄÖÜÀÂÆÇÉÈÊËÎÏÔŒÙÛŸÁÍÑÓÚÃÕÅĄĆĘŁŃŚŹŻÌÒ"
+                                   "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ";
+
 namespace {
 
 const char szIndexHeader[] = "Tintwell 3 pages 1";
 
-int IsTitleChar(char ch) {
-    return (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == ' ';
+// One capital of szMoreTitleCapitals (a whole UTF-8 sequence), or A-Z, a digit or the space.
+int IsTitleLetter(const std::string& strLetter) {
+    if (strLetter.size() == 1) {
+        const char ch = strLetter[0];
+        return (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == ' ';
+    }
+    for (const char* lpsz = szMoreTitleCapitals; *lpsz;) {
+        size_t cb = 1;
+        while ((lpsz[cb] & 0xC0) == 0x80)
+            cb++;
+        if (strLetter.compare(0, std::string::npos, lpsz, cb) == 0)
+            return true;
+        lpsz += cb;
+    }
+    return false;
 }
 
 // Splits the text into lines, dropping a carriage return before each line feed.
@@ -90,9 +106,15 @@ TitleResult CheckTitleLetters(const std::string& strTitle) {
         return TITLE_EMPTY;
     if (strTidy.size() > MY_TITLE_MAX_BYTES)
         return TITLE_TOO_WIDE;
-    for (char ch : strTidy)
-        if (!IsTitleChar(ch))
+    // Letter by letter: a lead byte with the bytes that continue it.
+    for (size_t i = 0; i < strTidy.size();) {
+        size_t cb = 1;
+        while (i + cb < strTidy.size() && (strTidy[i + cb] & 0xC0) == 0x80)
+            cb++;
+        if (!IsTitleLetter(strTidy.substr(i, cb)))
             return TITLE_BAD_LETTER;
+        i += cb;
+    }
     return TITLE_OK;
 }
 
@@ -106,7 +128,7 @@ std::string TitleFromFileName(const std::string& strPath, size_t nMaxChars) {
     for (char ch : strName) {
         if (ch >= 'a' && ch <= 'z')
             ch = (char)(ch - 'a' + 'A');
-        strTitle += IsTitleChar(ch) ? ch : ' ';
+        strTitle += IsTitleLetter(std::string(1, ch)) ? ch : ' ';
     }
     strTitle = TidyTitle(strTitle);
     if (strTitle.size() > nMaxChars)

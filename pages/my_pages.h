@@ -43,11 +43,15 @@ int ParseMyPageFileName(const std::string& strName, unsigned* lpnNumber);
 // A page file's path from the book's folder: "MyPages\P0007.TW3".
 std::string MyPagePath(const std::string& strFile);
 
+// The capitals a title may have besides A-Z, digits and space (UTF-8): those of the book's other
+// languages. The title letters hold each of them.
+extern const char szMoreTitleCapitals[];
+
 // Why a title is not taken.
 enum TitleResult {
     TITLE_OK = 0,
     TITLE_EMPTY,      // no letter or digit in it
-    TITLE_BAD_LETTER, // a character other than A-Z, 0-9 and space
+    TITLE_BAD_LETTER, // a character other than those capitals, A-Z, 0-9 and space
     TITLE_TOO_WIDE,   // longer than the 140-pixel title plate
 };
 

@@ -142,6 +142,22 @@ std::u32string DecodeUtf8(const std::string& strText) {
     return str;
 }
 
+std::u32string TitleLetterCodes(const TitleLetters& letters, const std::u32string& strTitle) {
+    for (uint32_t nSet = 0; nSet < 16; nSet++) {
+        std::u32string strCodes;
+        for (char32_t ch : strTitle) {
+            const uint32_t nCode =
+                nSet == 0 ? ch : TITLE_LETTER_SETS + nSet * TITLE_LETTER_SET + ch;
+            if ((nSet > 0 && ch >= TITLE_LETTER_SET) || !FindTitleLetter(letters, nCode))
+                break;
+            strCodes += (char32_t)nCode;
+        }
+        if (strCodes.size() == strTitle.size())
+            return strCodes;
+    }
+    return strTitle; // which MeasureTitle finds missing
+}
+
 long MeasureTitle(const TitleLetters& letters, const std::u32string& strTitle) {
     long nWidth = 0;
     for (size_t i = 0; i < strTitle.size(); i++) {
@@ -154,14 +170,14 @@ long MeasureTitle(const TitleLetters& letters, const std::u32string& strTitle) {
 }
 
 int FitsTitlePlate(const TitleLetters& letters, const std::string& strTitleUtf8) {
-    long nWidth = MeasureTitle(letters, DecodeUtf8(strTitleUtf8));
+    long nWidth = MeasureTitle(letters, TitleLetterCodes(letters, DecodeUtf8(strTitleUtf8)));
     return nWidth >= 0 && nWidth <= 64L * TITLE_STRIP_WIDTH;
 }
 
 int ComposeTitleStrip(const TitleLetters& letters, const std::string& strTitleUtf8,
                       uint8_t* lpBgrx) {
     uint8_t abInk[TITLE_STRIP_WIDTH * TITLE_STRIP_HEIGHT] = {};
-    std::u32string strTitle = DecodeUtf8(strTitleUtf8);
+    std::u32string strTitle = TitleLetterCodes(letters, DecodeUtf8(strTitleUtf8));
     long nWidth = MeasureTitle(letters, strTitle);
     int bFits = nWidth >= 0 && nWidth <= 64L * TITLE_STRIP_WIDTH;
     // Centred on a whole pixel, as the strips of the five are; then each letter in the cell

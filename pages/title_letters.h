@@ -13,6 +13,11 @@
 //   letter 0041 X W B A  code point (hex, any plane), its first cell's left column X and width W
 //                        (cell p, drawn p/phases pixel further right, starts at X + p * W), the
 //                        cell's left edge from the pen B (pixels), the advance A (1/64 pixel)
+// Capitals with accents above or feet below do not fit the strip at the letters' full size. Each
+// smaller size they are drawn at is a set of its own: set k (1, 2, ...) holds at code point
+// TITLE_LETTER_SETS + k * TITLE_LETTER_SET + c the letter c (below U+1000) drawn at that size, the
+// plain capitals among them, so that a title is set wholly in one size: the first set, from the
+// full size on, that has all of its letters.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +27,8 @@
 enum {
     TITLE_STRIP_WIDTH = 140, // the title plate's strip below the page
     TITLE_STRIP_HEIGHT = 10,
+    TITLE_LETTER_SETS = 0xF0000, // the smaller letters' code points, in private use
+    TITLE_LETTER_SET = 0x1000,   // apart from set to set
 };
 
 struct TitleLetter {
@@ -53,7 +60,12 @@ const TitleLetter* FindTitleLetter(const TitleLetters& letters, uint32_t nCodePo
 // The code points of UTF-8 text; a broken sequence gives U+FFFD, which no letter has.
 std::u32string DecodeUtf8(const std::string& strText);
 
-// The title's width in 1/64 pixel, as the strip sets it; -1 when a letter is missing.
+// The title's letters as the strip sets them: the code points themselves when the letters have
+// them all, else those of the first set of smaller letters that has them all; else the title as it
+// is.
+std::u32string TitleLetterCodes(const TitleLetters& letters, const std::u32string& strTitle);
+
+// The width of letters' codes in 1/64 pixel, as the strip sets them; -1 when a letter is missing.
 long MeasureTitle(const TitleLetters& letters, const std::u32string& strTitle);
 
 // Whether the title can be set on the plate: every letter there, and the width within it.

@@ -172,11 +172,11 @@ TEST_F(Book, AParentsPagesFollowTheFive) {
     EXPECT_EQ(kiwi.strOut.find("Added page 6, \"MY KIWI\", to the book in MyPages\\P0001.TW3: "),
               0u)
         << kiwi.strOut;
-    Ran snail = RunPagemaker("/add \"my SNAIL.bmp\" /title \"SNAIL 2\"");
-    EXPECT_EQ(snail.strOut.find("Added page 7, \"SNAIL 2\", to the book in MyPages\\P0002.TW3"), 0u)
+    Ran snail = RunPagemaker("/add \"my SNAIL.bmp\" /title \"МОЙ ДОМ\""); // a Russian family's
+    EXPECT_EQ(snail.strOut.find("Added page 7, \"МОЙ ДОМ\", to the book in MyPages\\P0002.TW3"), 0u)
         << snail.strOut;
     const std::string strKiwi = PathIn(strDir, "MyPages\\P0001.TW3");
-    const std::vector<std::string> titles = {"MY KIWI", "SNAIL 2"};
+    const std::vector<std::string> titles = {"MY KIWI", "МОЙ ДОМ"};
 
     ASSERT_TRUE(program.StartColouring(strDir));
     static const struct {

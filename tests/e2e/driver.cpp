@@ -539,13 +539,17 @@ Ran RunPagemaker(const std::string& strArgs) {
     if (!CreatePipe(&hRead, &hWrite, &sa, 0))
         return run;
     SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA si = {};
+    STARTUPINFOW si = {};
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESTDHANDLES;
     si.hStdOutput = si.hStdError = hWrite;
-    std::string strCommand = "\"" TW_DIST_DIR "\\pagemaker.exe\" " + strArgs;
+    // UTF-8 arguments (a title in any script) reach the program as they are.
+    const std::string strCommand = "\"" TW_DIST_DIR "\\pagemaker.exe\" " + strArgs;
+    std::wstring strWide(strCommand.size() + 1, L'\0');
+    strWide.resize(MultiByteToWideChar(CP_UTF8, 0, strCommand.c_str(), (int)strCommand.size(),
+                                       &strWide[0], (int)strWide.size()));
     PROCESS_INFORMATION pi;
-    int bStarted = CreateProcessA(NULL, &strCommand[0], NULL, NULL, TRUE, 0, NULL, NULL, &si, &pi);
+    int bStarted = CreateProcessW(NULL, &strWide[0], NULL, NULL, TRUE, 0, NULL, NULL, &si, &pi);
     CloseHandle(hWrite);
     char buf[4096];
     DWORD cb;

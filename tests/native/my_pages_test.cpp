@@ -71,9 +71,13 @@ TEST(MyPagesIndex, PageFileNamesAreNumberedAndNeverThoseOfTheFive) {
 
 TEST(MyPageTitles, CapitalsDigitsAndSpacesOnly) {
     EXPECT_EQ(TidyTitle("  MY   CAT 2 "), "MY CAT 2");
-    EXPECT_EQ(CheckTitleLetters(" MY CAT 2 "), TITLE_OK);
+    for (const char* lpszTitle : {" MY CAT 2 ", "K\xc3\x96NIG", "МОЙ ДОМ 2", "ŻÓŁW"})
+        EXPECT_EQ(CheckTitleLetters(lpszTitle), TITLE_OK) << lpszTitle;
     EXPECT_EQ(CheckTitleLetters("   "), TITLE_EMPTY);
-    for (const char* lpszTitle : {"My cat", "CAT!", "CAT\tDOG", "K\xc3\x96NIG"})
+    for (const char* lpszTitle : {"My cat", "CAT!", "CAT\tDOG", "K\xc3\xb6NIG",
+                                  "STRA\xc3\x9f"
+                                  "E",
+                                  "\xd0\x9c\xd0", "мой", "\xc3\x9c\xcc\x88"})
         EXPECT_EQ(CheckTitleLetters(lpszTitle), TITLE_BAD_LETTER) << lpszTitle;
     EXPECT_EQ(CheckTitleLetters(std::string(65, 'A')), TITLE_TOO_WIDE);
     EXPECT_EQ(TitleFromFileName("C:\\Pictures\\my_cat-2.final.png", 40), "MY CAT 2 FINAL");

@@ -150,7 +150,7 @@ TEST_F(PagemakerTest, RefusesWhatGivesNoPageAndKeepsEveryFile) {
         {"bat.png LETTER.TW3", PAGEMAKER_EXIT_WRITE, "not a colouring page"},
         {"bat.png bat.bmp /gap 4", PAGEMAKER_EXIT_USAGE, "must end in .TW3"},
         {"bat.png /lines", PAGEMAKER_EXIT_USAGE, "Usage"}, // pictures alone open the window
-        {"/add bat.png /title Bat", PAGEMAKER_EXIT_USAGE, "capital letters A to Z"},
+        {"/add bat.png /title Bat", PAGEMAKER_EXIT_USAGE, "capital letters, digits"},
         {"/add bat.png /title \"THE BAT THAT FLEW AROUND\"", PAGEMAKER_EXIT_USAGE, "too long"},
         {"/add letter.png", PAGEMAKER_EXIT_PICTURE, "not a picture"},
     };

@@ -64,6 +64,14 @@ Picture DrawTitles(Rgb background, const std::vector<std::string>& names);
 void DrawTitleLetter(cairo_t* cr, double x, double yBaseline, const std::string& strLetter,
                      Rgb ink);
 double TitleTextWidth(cairo_t* cr, const std::string& strText);
+// How a title sits on its 10-row strip: scale of the title letters, baseline and squeeze.
+struct TitleFit {
+    double dScale = 1, y = 9, dSqueeze = 1;
+};
+// The fit of a title's letters on the strip (throws CLabelError when none is found), and whether
+// the ink of a text set with a fit stays on the strip.
+TitleFit FitTitle(cairo_t* cr, const std::string& name);
+bool InsideTitleStrip(cairo_t* cr, const std::string& strText, const TitleFit& fit);
 // The letters drawn once, with their table: TitleLetters.bmp and TitleLetters.txt.
 void AddTitleLetters(FileSet& files, Rgb paper);
 

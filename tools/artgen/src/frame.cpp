@@ -114,10 +114,7 @@ InkBox TitleInk(cairo_t* cr, const std::vector<std::string>& letters, double dSc
     return box;
 }
 
-// How a title sits on its 10-row strip: scale of the title letters, baseline and squeeze.
-struct TitleFit {
-    double dScale = 1, y = 9, dSqueeze = 1;
-};
+} // namespace
 
 // The title letters at their size on row 9 when the letters stay inside the strip (a tail may dip
 // below, as Q's does). Accents over capitals and the feet of Cyrillic letters need more rows than
@@ -142,7 +139,11 @@ TitleFit FitTitle(cairo_t* cr, const std::string& name) {
     throw CLabelError("\"" + name + "\" does not fit");
 }
 
-} // namespace
+bool InsideTitleStrip(cairo_t* cr, const std::string& strText, const TitleFit& fit) {
+    InkBox box = TitleInk(cr, Letters(strText), fit.dScale, 0);
+    return fit.y + fit.dSqueeze * box.y0 >= -0.01 &&
+           fit.y + fit.dSqueeze * box.y1 <= 10.0 + TITLE_FOOT_SLACK;
+}
 
 std::vector<std::string> AnimalNames(const Words& words) {
     std::vector<std::string> names;

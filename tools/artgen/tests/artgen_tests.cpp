@@ -1,5 +1,6 @@
 // The generated art as the program reads it: whole bitmaps, and pages a child can colour.
 #include "art.h"
+#include "pages/my_pages.h"
 #include "pages/title_letters.h"
 #include "shell/base/languages.h"
 #include "support/reference_fill.h"
@@ -107,12 +108,17 @@ TEST(Cursor, HotSpotIsTheCrayonsTip) {
 
 // A title set from the letters looks as the strips drawn whole do: the five pages' titles come
 // out within a few levels of their strips, pixel for pixel, and so will a parent's title.
-TEST(TitleLetters, SetTheFivesTitlesAsTheirStripsShowThem) {
+TitleLetters ArtTitleLetters() {
     const Bytes& bmp = Art().at("TitleLetters.bmp");
     const Bytes& table = Art().at("TitleLetters.txt");
     TitleLetters letters;
-    ASSERT_TRUE(ParseTitleLetters(std::string(table.begin(), table.end()), bmp.data() + 14,
+    EXPECT_TRUE(ParseTitleLetters(std::string(table.begin(), table.end()), bmp.data() + 14,
                                   bmp.size() - 14, &letters));
+    return letters;
+}
+
+TEST(TitleLetters, SetTheFivesTitlesAsTheirStripsShowThem) {
+    const TitleLetters letters = ArtTitleLetters();
     const Bytes& titles = Art().at("Titles.bmp");
     const struct {
         const char* lpszTitle;
@@ -136,6 +142,32 @@ TEST(TitleLetters, SetTheFivesTitlesAsTheirStripsShowThem) {
         EXPECT_GT(nInkPixels, 10);
         EXPECT_LE(nWorst, 12); // of 255
     }
+}
+
+// A parent's title in the family's capitals: each capital a title may have is among the letters,
+// a title is set in one size even where only some letters need the smaller one, and the accents
+// show above their letters rather than being cut off at the strip's top.
+TEST(TitleLetters, SetTitlesInTheCapitalsOfEveryLanguage) {
+    const TitleLetters letters = ArtTitleLetters();
+    const std::string strCapitals = szMoreTitleCapitals;
+    for (size_t i = 0, cb = 2; i < strCapitals.size(); i += cb) {
+        cb = (uint8_t)strCapitals[i] >= 0xE0 ? 3 : 2; // each a two- or three-byte sequence
+        const std::string strLetter = strCapitals.substr(i, cb);
+        EXPECT_EQ(CheckTitleLetters(strLetter), TITLE_OK) << strLetter;
+        EXPECT_TRUE(FitsTitlePlate(letters, "A" + strLetter + "Q")) << strLetter;
+    }
+    uint8_t abStrip[TITLE_STRIP_WIDTH * TITLE_STRIP_HEIGHT * 4];
+    for (const char* lpszTitle : {"МОЙ ДОМ", "ÜBER DEN WOLKEN", "ŻÓŁW ĄĘ"})
+        EXPECT_TRUE(ComposeTitleStrip(letters, lpszTitle, abStrip)) << lpszTitle;
+    // "UÜ": the top row of each letter's ink, U left of the middle and Ü right of it.
+    ASSERT_TRUE(ComposeTitleStrip(letters, "UÜ", abStrip));
+    int yTop[2] = {TITLE_STRIP_HEIGHT, TITLE_STRIP_HEIGHT};
+    for (int y = TITLE_STRIP_HEIGHT - 1; y >= 0; y--)
+        for (int x = 0; x < TITLE_STRIP_WIDTH; x++)
+            if (abStrip[4 * (y * TITLE_STRIP_WIDTH + x) + 1] < 160)
+                yTop[x >= TITLE_STRIP_WIDTH / 2] = y;
+    EXPECT_LT(yTop[1], yTop[0] - 1) << "the dots stand above the U";
+    EXPECT_GT(yTop[0], 1) << "the U is set smaller beside the Ü";
 }
 
 } // namespace
