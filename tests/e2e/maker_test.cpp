@@ -132,7 +132,8 @@ TEST(PageMakerWindow, ShowsThePageTheCoreMakesAndAddsAndRemovesIt) {
         << Text(hWnd, IDC_MAKER_AREAS) << ", the core: " << page4.nAreas;
     EXPECT_EQ(Text(hWnd, IDC_MAKER_GAP).find('4'), 0u) << Text(hWnd, IDC_MAKER_GAP);
 
-    // Add, with a title typed in lower case and a dash the title does not take.
+    // Add, with a title typed in lower case, some of it Russian, and a dash the title does not
+    // take.
     ClickIn(hWnd, IDC_MAKER_FIRST_BUTTON + MAKER_ADD);
     HWND hWndBox = NULL;
     ASSERT_TRUE(PollFor(5000, 50, [&] {
@@ -143,11 +144,14 @@ TEST(PageMakerWindow, ShowsThePageTheCoreMakesAndAddsAndRemovesIt) {
     }));
     Settle(300);
     for (WORD vk : {(WORD)VK_BACK, (WORD)'M', (WORD)'Y', (WORD)VK_OEM_MINUS, (WORD)VK_SPACE,
-                    (WORD)'C', (WORD)'A', (WORD)'T', (WORD)VK_RETURN})
+                    (WORD)'C', (WORD)'A', (WORD)'T'})
         PressKey(vk);
+    for (wchar_t ch : std::wstring(L" дом"))
+        SendMessageW(GetDlgItem(hWndBox, IDC_MAKER_TITLE_EDIT), WM_CHAR, ch, 1);
+    PressKey(VK_RETURN);
     ASSERT_TRUE(PollFor(5000, 50, [&] { return ReadIndex(strDir).pages.size() == 1; }));
     const MyPage added = ReadIndex(strDir).pages[0];
-    EXPECT_EQ(added.strTitle, "MY CAT");
+    EXPECT_EQ(added.strTitle, "MY CAT ДОМ");
     EXPECT_EQ(ReadFileBytes(PathIn(strDir, MyPagePath(added.strFile))), EncodeMadePage(page4))
         << "the page added is the page shown";
     EXPECT_NE(Text(hWnd, IDC_MAKER_STATUS).find("MY CAT"), std::string::npos)
