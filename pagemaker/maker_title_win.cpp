@@ -142,10 +142,10 @@ INT_PTR CALLBACK TitleBoxProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam
     case WM_DRAWITEM: {
         const DRAWITEMSTRUCT* lpDraw = (const DRAWITEMSTRUCT*)lParam;
         if (lpDraw->CtlID == IDOK)
-            DrawMakerButton(lpDraw, L"MakerTitleOk", L"MakerTitleOkDn", IDS_MAKER_BUTTON_ADD_TITLE,
+            DrawMakerButton(lpDraw, "MakerTitleOk", "MakerTitleOkDn", IDS_MAKER_BUTTON_ADD_TITLE,
                             lpBox->hFontAsk);
         else
-            DrawMakerButton(lpDraw, L"MakerTitleCancel", L"MakerTitleCancelDn",
+            DrawMakerButton(lpDraw, "MakerTitleCancel", "MakerTitleCancelDn",
                             IDS_MAKER_BUTTON_CANCEL, lpBox->hFontAsk);
         return TRUE;
     }

@@ -45,11 +45,9 @@ int CountMyPages();
 // capitals) when the parent chose Add; FALSE when they changed their mind.
 int AskTitle(HWND hWndOwner, const std::string& strSuggested, std::string* lpstrTitle);
 
-// Bitmaps of the window's own resources, by name, drawn at their size.
-void DrawMakerBitmap(HDC hdc, const wchar_t* lpszName, int x, int y);
 // A button as one of its two pictures, the down one while it is pressed, with its words (none
 // for idCaption 0) beside the picture.
-void DrawMakerButton(const DRAWITEMSTRUCT* lpDraw, const wchar_t* lpszUp, const wchar_t* lpszDown,
+void DrawMakerButton(const DRAWITEMSTRUCT* lpDraw, const char* lpszUp, const char* lpszDown,
                      UINT idCaption, HFONT hFont);
 // One line of words in the window's ink, in the rectangle (DT_LEFT or DT_CENTER).
 void DrawWords(HDC hdc, const std::wstring& strWords, const RECT& rc, HFONT hFont, UINT uAlign);

@@ -23,12 +23,12 @@ std::wstring strLastDone; // the status line's second half: what the parent did 
 
 const UINT ButtonWords[MAKER_BUTTONS] = {
     IDS_MAKER_BUTTON_OPEN, 0, 0, 0, 0, IDS_MAKER_BUTTON_ADD, 0, 0, IDS_MAKER_BUTTON_REMOVE};
-const wchar_t* const ButtonArt[MAKER_BUTTONS][2] = {
-    {L"MakerOpen", L"MakerOpenDn"},       {L"MakerGapLess", L"MakerGapLessDn"},
-    {L"MakerGapMore", L"MakerGapMoreDn"}, {L"MakerLighter", L"MakerLighterDn"},
-    {L"MakerDarker", L"MakerDarkerDn"},   {L"MakerAdd", L"MakerAddDn"},
-    {L"MakerUp", L"MakerUpDn"},           {L"MakerDown", L"MakerDownDn"},
-    {L"MakerRemove", L"MakerRemoveDn"}};
+const char* const ButtonArt[MAKER_BUTTONS][2] = {
+    {"MakerOpen", "MakerOpenDn"},       {"MakerGapLess", "MakerGapLessDn"},
+    {"MakerGapMore", "MakerGapMoreDn"}, {"MakerLighter", "MakerLighterDn"},
+    {"MakerDarker", "MakerDarkerDn"},   {"MakerAdd", "MakerAddDn"},
+    {"MakerUp", "MakerUpDn"},           {"MakerDown", "MakerDownDn"},
+    {"MakerRemove", "MakerRemoveDn"}};
 
 const UINT HintWords[] = {IDS_MAKER_HINT_GOOD,      IDS_MAKER_HINT_NO_PICTURE,
                           IDS_MAKER_HINT_EMPTY,     IDS_MAKER_HINT_NO_LINES,

@@ -4,6 +4,7 @@
 
 #include "pagemaker/maker_ids.h"
 #include "pagemaker/maker_win.h"
+#include "shell/base/bitmaps.h"
 #include "shell/base/language.h"
 
 std::wstring Words(UINT idString) {
@@ -106,25 +107,10 @@ HFONT MakerFont(int nHeight, int bBold) {
                        DEFAULT_PITCH | FF_SWISS, Words(IDS_MAKER_FONT).c_str());
 }
 
-void DrawMakerBitmap(HDC hdc, const wchar_t* lpszName, int x, int y) {
-    HBITMAP hbm = (HBITMAP)LoadImageW(GetModuleHandleW(NULL), lpszName, IMAGE_BITMAP, 0, 0,
-                                      LR_CREATEDIBSECTION);
-    if (!hbm)
-        return;
-    BITMAP bm;
-    GetObjectW(hbm, sizeof(bm), &bm);
-    HDC hdcMem = CreateCompatibleDC(hdc);
-    HGDIOBJ hOld = SelectObject(hdcMem, hbm);
-    BitBlt(hdc, x, y, bm.bmWidth, bm.bmHeight, hdcMem, 0, 0, SRCCOPY);
-    SelectObject(hdcMem, hOld);
-    DeleteDC(hdcMem);
-    DeleteObject(hbm);
-}
-
-void DrawMakerButton(const DRAWITEMSTRUCT* lpDraw, const wchar_t* lpszUp, const wchar_t* lpszDown,
+void DrawMakerButton(const DRAWITEMSTRUCT* lpDraw, const char* lpszUp, const char* lpszDown,
                      UINT idCaption, HFONT hFont) {
     const int bDown = (lpDraw->itemState & ODS_SELECTED) != 0;
-    DrawMakerBitmap(lpDraw->hDC, bDown ? lpszDown : lpszUp, 0, 0);
+    DrawBitmapAt(lpDraw->hDC, bDown ? lpszDown : lpszUp, 0, 0);
     if (idCaption) {
         // The words beside the button's picture, as the book's wide buttons have them.
         RECT rc = lpDraw->rcItem;

@@ -13,5 +13,6 @@ set(TW_PAGEMAKER_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/maker_words_win.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pagemaker_main_win.cpp
     ${CMAKE_SOURCE_DIR}/shell/base/app_state.cpp
+    ${CMAKE_SOURCE_DIR}/shell/base/bitmaps_win.cpp
     ${CMAKE_SOURCE_DIR}/shell/base/language_win.cpp
     ${TW_MY_PAGES_WIN_SOURCES})
