@@ -2,8 +2,8 @@
 # Screenshots of every screen of the book in each language, side by side in one sheet per
 # language: the intro, the colouring screen with its page title, Info, About, Printing Options
 # and a message box (a page file is left out so that turning to it says so).
-# Runs in a Wine session with a display, from the program's folder dist/win64:
-#   bash /work/tw_ctest.sh --cmd 'bash tools/lang_shots.sh out/sheets de ru'
+# Runs in a Wine session with a display (tools/testenv.sh's tw_session_start gives one) on the
+# program's folder dist/win64:  bash tools/lang_shots.sh out/sheets de ru
 # With no tags, every language of the book. The language is chosen as a family chooses it, with
 # LANGUAGE.TXT beside the pages; TW_SHOTS_LANG=1 sets LANG to the language's locale instead.
 set -uo pipefail
