@@ -73,8 +73,8 @@ int TitleFits(const std::string& strTitle) {
 // The page added to the parent's pages of the book in the current folder, as the window's Add
 // does it: the title and the room checked first, so that a refusal costs no decoding.
 int AddPageToBook(const PagemakerArgs& args) {
-    std::string strTitle =
-        args.bTitle ? TidyTitle(args.strTitle) : TitleForPicture(args.strPicture, TitleFits);
+    std::string strTitle = args.bTitle ? TidyTitle(TitleCapitals(args.strTitle))
+                                       : TitleForPicture(args.strPicture, TitleFits);
     TitleResult nTitle = CheckMyPageTitle(strTitle);
     if (nTitle != TITLE_OK)
         return Say(PAGEMAKER_EXIT_USAGE, "\"" + strTitle + "\": " + Utf8Of(TitleWords(nTitle)));

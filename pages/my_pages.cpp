@@ -27,6 +27,25 @@ int IsTitleLetter(const std::string& strLetter) {
     return false;
 }
 
+// The capital of a small letter among the title letters' alphabets; any other code point as is.
+unsigned CapitalOf(unsigned c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7) ||
+        (c >= 0x430 && c <= 0x44F))
+        return c - 0x20;
+    if (c >= 0x450 && c <= 0x45F)
+        return c - 0x50; // ё and the other Cyrillic letters above я
+    if (c == 0xFF)
+        return 0x178;
+    // Latin Extended-A keeps each capital just before its small letter, in runs that start on an
+    // even code point (Ą ą ... ) or, from Ĺ to Ň and from Ź to Ž, on an odd one.
+    if (c >= 0x100 && c <= 0x17E && c != 0x138 && c != 0x149 && c != 0x178) {
+        int bOddCapital = (c >= 0x139 && c <= 0x148) || c >= 0x179;
+        if ((c & 1) != (unsigned)bOddCapital)
+            return c - 1;
+    }
+    return c;
+}
+
 // Splits the text into lines, dropping a carriage return before each line feed.
 std::vector<std::string> Lines(const std::string& strText) {
     std::vector<std::string> lines;
@@ -118,17 +137,52 @@ TitleResult CheckTitleLetters(const std::string& strTitle) {
     return TITLE_OK;
 }
 
+std::string TitleCapitals(const std::string& strText) {
+    std::string strOut;
+    for (size_t i = 0; i < strText.size();) {
+        const unsigned char b = (unsigned char)strText[i];
+        size_t cb = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        if (b < 0x80 || b >= 0xF8 || (b & 0xC0) == 0x80 || i + cb > strText.size()) {
+            strOut +=
+                strText[i] >= 'a' && strText[i] <= 'z' ? (char)(strText[i] - 0x20) : strText[i];
+            i++;
+            continue;
+        }
+        unsigned c = b & (0x7F >> cb);
+        size_t k = 1;
+        for (; k < cb && ((unsigned char)strText[i + k] & 0xC0) == 0x80; k++)
+            c = (c << 6) | ((unsigned char)strText[i + k] & 0x3F);
+        if (k < cb || cb != 2) {
+            // Not a letter of the title alphabets (or not whole): copied as it came.
+            strOut.append(strText, i, k);
+            i += k;
+            continue;
+        }
+        c = CapitalOf(c);
+        strOut += (char)(0xC0 | (c >> 6));
+        strOut += (char)(0x80 | (c & 0x3F));
+        i += 2;
+    }
+    return strOut;
+}
+
 std::string TitleFromFileName(const std::string& strPath, size_t nMaxChars) {
     size_t nSlash = strPath.find_last_of("\\/:");
     std::string strName = nSlash == std::string::npos ? strPath : strPath.substr(nSlash + 1);
     size_t nDot = strName.find_last_of('.');
     if (nDot != std::string::npos && nDot > 0)
         strName.resize(nDot);
+    // Letter by letter, a lead byte with the bytes that continue it; a letter that cannot be
+    // shown becomes a space.
+    strName = TitleCapitals(strName);
     std::string strTitle;
-    for (char ch : strName) {
-        if (ch >= 'a' && ch <= 'z')
-            ch = (char)(ch - 'a' + 'A');
-        strTitle += IsTitleLetter(std::string(1, ch)) ? ch : ' ';
+    for (size_t i = 0; i < strName.size();) {
+        size_t cb = 1;
+        while (i + cb < strName.size() && (strName[i + cb] & 0xC0) == 0x80)
+            cb++;
+        std::string strLetter = strName.substr(i, cb);
+        strTitle += IsTitleLetter(strLetter) ? strLetter : " ";
+        i += cb;
     }
     strTitle = TidyTitle(strTitle);
     if (strTitle.size() > nMaxChars)

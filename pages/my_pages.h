@@ -62,6 +62,9 @@ TitleResult CheckTitleLetters(const std::string& strTitle);
 // A title made from a picture file's name: its base name in capitals, other characters made
 // spaces, tidied; nMaxChars at most (the caller cuts further to fit the plate).
 std::string TitleFromFileName(const std::string& strPath, size_t nMaxChars);
+// The text with each small letter that has a title capital made that capital (ä gives Ä, д
+// gives Д); everything else as it was.
+std::string TitleCapitals(const std::string& strText);
 
 // What a change to the parent's pages came to.
 enum MyPagesResult {

@@ -81,7 +81,9 @@ TEST(MyPageTitles, CapitalsDigitsAndSpacesOnly) {
         EXPECT_EQ(CheckTitleLetters(lpszTitle), TITLE_BAD_LETTER) << lpszTitle;
     EXPECT_EQ(CheckTitleLetters(std::string(65, 'A')), TITLE_TOO_WIDE);
     EXPECT_EQ(TitleFromFileName("C:\\Pictures\\my_cat-2.final.png", 40), "MY CAT 2 FINAL");
-    EXPECT_EQ(TitleFromFileName("/home/me/Grüße.jpg", 40), "GR E");
+    EXPECT_EQ(TitleFromFileName("/home/me/Grüße am Meer.jpg", 40), "GRÜ E AM MEER");
+    EXPECT_EQ(TitleFromFileName("мой дом ёжик.png", 40), "МОЙ ДОМ ЁЖИК");
+    EXPECT_EQ(TitleCapitals("żółw ąćęłńśź œÿ ñé 7€"), "ŻÓŁW ĄĆĘŁŃŚŹ ŒŸ ÑÉ 7€");
     EXPECT_EQ(TitleFromFileName("dinosaur with hat.png", 12), "DINOSAUR WIT");
     EXPECT_EQ(TitleFromFileName("hello world.png", 6), "HELLO");
     EXPECT_EQ(TitleFromFileName("___.png", 10), "");

@@ -106,13 +106,15 @@ TEST_F(PagemakerTest, MakesPagesTheBookReadsFromEveryKindOfPicture) {
         {"bat.bmp bat-bmp.TW3", "bat-bmp.TW3", 95},
         {"big.bmp big.TW3", "big.TW3", 90},
         {strUnixDir + "/cat.png " + strUnixDir + "/cat.TW3", WinePath(strUnixDir + "/cat.TW3"), 95},
-        {"/add bat.png /title \"MY BAT\"", "MyPages\\P0001.TW3", 95}, // into the book here
+        {"/add bat.png /title \"My bat\"", "MyPages\\P0001.TW3", 95}, // into the book here
     };
     for (const auto& r : runs) {
         Ran run = RunPagemaker(r.strArgs);
         EXPECT_EQ(run.dwExit, (DWORD)PAGEMAKER_EXIT_OK) << r.strArgs << ": " << run.strOut;
         EXPECT_NE(run.strOut.find(" areas to colour, "), std::string::npos) << run.strOut;
         ExpectBatPage(r.strPage, bat, r.nMinKept);
+        if (r.strArgs.rfind("/add", 0) == 0)
+            EXPECT_NE(run.strOut.find("\"MY BAT\""), std::string::npos) << run.strOut; // capitals
     }
     // A page made again over its own earlier page replaces it.
     Ran again = RunPagemaker("bat.bmp bat-png.TW3");
@@ -150,7 +152,7 @@ TEST_F(PagemakerTest, RefusesWhatGivesNoPageAndKeepsEveryFile) {
         {"bat.png LETTER.TW3", PAGEMAKER_EXIT_WRITE, "not a colouring page"},
         {"bat.png bat.bmp /gap 4", PAGEMAKER_EXIT_USAGE, "must end in .TW3"},
         {"bat.png /lines", PAGEMAKER_EXIT_USAGE, "Usage"}, // pictures alone open the window
-        {"/add bat.png /title Bat", PAGEMAKER_EXIT_USAGE, "capital letters, digits"},
+        {"/add bat.png /title B@T", PAGEMAKER_EXIT_USAGE, "capital letters, digits"},
         {"/add bat.png /title \"THE BAT THAT FLEW AROUND\"", PAGEMAKER_EXIT_USAGE, "too long"},
         {"/add letter.png", PAGEMAKER_EXIT_PICTURE, "not a picture"},
     };
