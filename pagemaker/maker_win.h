@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "pagemaker/command_line.h"
 #include "pagemaker/maker_layout.h"
 #include "pagemaker/maker_state.h"
 #include "pages/my_pages.h"
@@ -26,6 +27,8 @@ std::wstring WordsWith(UINT idString, const std::wstring& strArg, int n);
 // A parent's words for what a change to the parent's pages or a title check came to; nTitle
 // matters for MYPAGES_BAD_TITLE only.
 std::wstring MyPagesWords(MyPagesResult nResult, TitleResult nTitle = TITLE_OK);
+// Why the picture strName could not be opened, in the parent's language.
+std::wstring PictureWords(DecodeResult nResult, const std::wstring& strName);
 std::wstring TitleWords(TitleResult nTitle);
 std::wstring Wide(const std::string& strUtf8);
 std::string Utf8Of(const std::wstring& str);

@@ -100,7 +100,7 @@ void OpenPicture(int nIndex) {
     SetCursor(hCurOld);
     SendMessageW(hWndPictures, CB_SETCURSEL, nIndex, 0);
     Say(nDecode == DECODE_OK ? WordsWith(IDS_MAKER_OPENED, ShortName(strFile))
-                             : Wide(DecodeResultText(nDecode, Utf8Of(ShortName(strFile)))));
+                             : PictureWords(nDecode, ShortName(strFile)));
 }
 
 // Takes pictures into the list of opened ones and shows the first of them.

@@ -85,6 +85,32 @@ std::wstring MyPagesWords(MyPagesResult nResult, TitleResult nTitle) {
     return Words(IDS_MAKER_RESULT_WRITE_FAILED);
 }
 
+std::wstring PictureWords(DecodeResult nResult, const std::wstring& strName) {
+    switch (nResult) {
+    case DECODE_OK:
+        return L"";
+    case DECODE_NO_FILE:
+        return WordsWith(IDS_MAKER_PICTURE_NO_FILE, strName);
+    case DECODE_CANNOT_OPEN:
+        return WordsWith(IDS_MAKER_PICTURE_CANNOT_OPEN, strName);
+    case DECODE_NOT_PICTURE:
+        return WordsWith(IDS_MAKER_PICTURE_NOT_PICTURE, strName);
+    case DECODE_DAMAGED:
+        return WordsWith(IDS_MAKER_PICTURE_DAMAGED, strName);
+    case DECODE_UNSUPPORTED:
+        return WordsWith(IDS_MAKER_PICTURE_UNSUPPORTED, strName);
+    case DECODE_EMPTY:
+        return WordsWith(IDS_MAKER_PICTURE_EMPTY, strName);
+    case DECODE_TOO_LARGE:
+        return WordsWith(IDS_MAKER_PICTURE_TOO_LARGE, strName, PICTURE_MAX_MEGAPIXELS);
+    case DECODE_NO_MEMORY:
+        return WordsWith(IDS_MAKER_PICTURE_NO_MEMORY, strName);
+    case DECODE_NO_DECODERS:
+        break;
+    }
+    return WordsWith(IDS_MAKER_PICTURE_NO_DECODERS, strName);
+}
+
 std::wstring Wide(const std::string& strUtf8) {
     int cch = MultiByteToWideChar(CP_UTF8, 0, strUtf8.c_str(), -1, NULL, 0);
     std::wstring str(cch > 0 ? cch - 1 : 0, L'\0');
